@@ -1,0 +1,61 @@
+# Adds the subfolders named in ARGN that carry a CMakeLists.txt, so that a
+# subsystem can land its folder without touching its parent's list.
+function(quorvex_add_subdirectories)
+  foreach(dir IN LISTS ARGN)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
+
+# Adds every folder below this one that carries a CMakeLists.txt (for trees of
+# leaf folders such as tests/ and bench/, whose inner folders have no list).
+function(quorvex_add_leaf_directories)
+  file(GLOB_RECURSE lists CONFIGURE_DEPENDS
+       RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  list(SORT lists)
+  foreach(list_file IN LISTS lists)
+    get_filename_component(dir ${list_file} DIRECTORY)
+    add_subdirectory(${dir})
+  endforeach()
+endfunction()
+
+# quorvex_add_gtest(NAME <name> SOURCES ... [LIBS ...] [QT])
+# One GoogleTest executable per test folder. QT runs it on the offscreen
+# platform so widget tests need no display.
+function(quorvex_add_gtest)
+  cmake_parse_arguments(ARG "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${ARG_NAME} ${ARG_SOURCES})
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${ARG_NAME} PRIVATE
+    QUORVEX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    QUORVEX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+    QUORVEX_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(env "QUORVEX_CLASSES_ROOT=${CMAKE_BINARY_DIR}/tests/classes-root-${ARG_NAME}.ini")
+  if(ARG_QT)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  include(GoogleTest)
+  gtest_discover_tests(${ARG_NAME}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    PROPERTIES ENVIRONMENT "${env}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# quorvex_add_script_test(NAME <name> SCRIPT <file> [TIMEOUT s] [LABELS ...])
+# A shell test (end-to-end tests drive the real binaries under Xvfb).
+function(quorvex_add_script_test)
+  cmake_parse_arguments(ARG "" "NAME;SCRIPT;TIMEOUT" "LABELS" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  add_test(NAME ${ARG_NAME}
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT}
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(${ARG_NAME} PROPERTIES
+    TIMEOUT ${ARG_TIMEOUT}
+    LABELS "${ARG_LABELS}"
+    ENVIRONMENT "QUORVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QUORVEX_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
