@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Source this file to get a private X display with a window manager:
+#   source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+#   x11_session_start [WIDTHxHEIGHT]   # exports DISPLAY, starts Xvfb + openbox
+#   ... drive programs with xdotool, take shots with x11_screenshot FILE ...
+# The session is torn down when the sourcing shell exits.
+# Every test gets its own display, so tests may run in parallel.
+
+x11_session_pids=()
+
+x11_session_stop() {
+  local pid
+  for pid in "${x11_session_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${x11_session_pids[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  x11_session_pids=()
+}
+
+x11_session_start() {
+  local size=${1:-1024x768}
+  local fdfile
+  fdfile=$(mktemp)
+  # -displayfd lets the server pick a free display number and tell us which.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  x11_session_pids+=($!)
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$fdfile" ]; then
+    echo "x11-session: Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  openbox --sm-disable >/dev/null 2>&1 &
+  x11_session_pids+=($!)
+  # The window manager is ready once it has claimed the root window.
+  for i in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WMCHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+  export QT_QPA_PLATFORM=xcb
+  trap x11_session_stop EXIT
+}
+
+# x11_screenshot FILE: the whole screen as PNG.
+x11_screenshot() {
+  import -display "$DISPLAY" -window root "$1"
+}
+
+# x11_pixel FILE X Y: prints the pixel as "R,G,B" (0-255 each).
+x11_pixel() {
+  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+}
+
+# x11_wait_window NAME [SECONDS]: waits until a visible window with that name
+# exists and prints its id.
+x11_wait_window() {
+  local name=$1 seconds=${2:-15} id=""
+  local deadline=$((SECONDS + seconds))
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
