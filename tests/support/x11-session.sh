@@ -55,7 +55,7 @@ x11_screenshot() {
 
 # x11_pixel FILE X Y: prints the pixel as "R,G,B" (0-255 each).
 x11_pixel() {
-  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]\n' info:
 }
 
 # x11_wait_window NAME [SECONDS]: waits until a visible window with that name
