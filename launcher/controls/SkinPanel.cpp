@@ -1,0 +1,428 @@
+#include "launcher/controls/SkinPanel.h"
+
+#include "launcher/controls/MaskColour.h"
+#include "launcher/controls/Twips.h"
+
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QEnterEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace controls {
+
+namespace {
+
+// Same pixels and same emptiness: assigning such a picture again changes
+// nothing on screen, and hover handlers do that constantly.
+bool samePicture(const QPixmap& a, const QPixmap& b)
+{
+    return a.isNull() == b.isNull() && (a.isNull() || a.cacheKey() == b.cacheKey());
+}
+
+} // namespace
+
+SkinPanel::SkinPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(&m_animationTimer, &QTimer::timeout, this, &SkinPanel::advanceFrame);
+}
+
+SkinPanel::~SkinPanel() = default;
+
+int SkinPanel::leftTwips() const
+{
+    return pixelsFromTwipsX(m_leftTwips) == x() ? m_leftTwips : twipsFromPixelsX(x());
+}
+
+int SkinPanel::topTwips() const
+{
+    return pixelsFromTwipsY(m_topTwips) == y() ? m_topTwips : twipsFromPixelsY(y());
+}
+
+int SkinPanel::widthTwips() const
+{
+    return pixelsFromTwipsX(m_widthTwips) == width() ? m_widthTwips : twipsFromPixelsX(width());
+}
+
+int SkinPanel::heightTwips() const
+{
+    return pixelsFromTwipsY(m_heightTwips) == height() ? m_heightTwips : twipsFromPixelsY(height());
+}
+
+void SkinPanel::setLeftTwips(int twips)
+{
+    setGeometryTwips(twips, topTwips(), widthTwips(), heightTwips());
+}
+
+void SkinPanel::setTopTwips(int twips)
+{
+    setGeometryTwips(leftTwips(), twips, widthTwips(), heightTwips());
+}
+
+void SkinPanel::setWidthTwips(int twips)
+{
+    setGeometryTwips(leftTwips(), topTwips(), twips, heightTwips());
+}
+
+void SkinPanel::setHeightTwips(int twips)
+{
+    setGeometryTwips(leftTwips(), topTwips(), widthTwips(), twips);
+}
+
+void SkinPanel::setGeometryTwips(int leftTwips, int topTwips, int widthTwips, int heightTwips)
+{
+    m_leftTwips = leftTwips;
+    m_topTwips = topTwips;
+    // A negative size from a bad skin value would make Qt's geometry invalid.
+    m_widthTwips = std::max(0, widthTwips);
+    m_heightTwips = std::max(0, heightTwips);
+    applyTwipsGeometry();
+}
+
+void SkinPanel::applyTwipsGeometry()
+{
+    setGeometry(pixelRectFromTwips(m_leftTwips, m_topTwips, m_widthTwips, m_heightTwips));
+}
+
+void SkinPanel::setBackgroundPicture(const QPixmap& picture)
+{
+    if (samePicture(picture, m_background))
+        return;
+    m_background = picture;
+    rebuildBackgroundPixmap();
+    update();
+}
+
+void SkinPanel::rebuildBackgroundPixmap()
+{
+    m_backgroundDrawn = m_maskedBackground == 0 ? m_maskedBackgrounds.masked(m_background)
+                                                : m_background;
+}
+
+void SkinPanel::setPicture(const QPixmap& picture)
+{
+    if (samePicture(picture, m_picture))
+        return;
+    m_picture = picture;
+    m_currentFrame = 0;
+    rebuildPicturePixmap();
+    update();
+    updateAnimationTimer();
+}
+
+void SkinPanel::rebuildPicturePixmap()
+{
+    if (m_maskTransparent && !m_picture.isNull()) {
+        m_pictureDrawn = QPixmap::fromImage(withMaskColourTransparent(m_picture.toImage()));
+        m_pictureDrawn.setDevicePixelRatio(m_picture.devicePixelRatio());
+    } else {
+        m_pictureDrawn = m_picture;
+    }
+}
+
+void SkinPanel::setPictureAlignment(int placementCode)
+{
+    if (placementCode == m_pictureAlignment)
+        return;
+    m_pictureAlignment = placementCode;
+    update();
+}
+
+void SkinPanel::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void SkinPanel::setCaptionAlignment(int placementCode)
+{
+    if (placementCode == m_captionAlignment)
+        return;
+    m_captionAlignment = placementCode;
+    update();
+}
+
+void SkinPanel::setForeColor(const QColor& color)
+{
+    if (color == m_foreColor)
+        return;
+    m_foreColor = color;
+    if (!m_caption.isEmpty())
+        update();
+}
+
+void SkinPanel::setBackColor(const QColor& color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    if (m_backStyle != 0)
+        update();
+}
+
+void SkinPanel::setBackStyle(int backStyle)
+{
+    if (backStyle == m_backStyle)
+        return;
+    m_backStyle = backStyle;
+    // An opaque panel paints every pixel itself, so Qt may skip painting the
+    // window beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_backStyle != 0);
+    update();
+}
+
+void SkinPanel::setMaskedBackground(int value)
+{
+    if (value == m_maskedBackground)
+        return;
+    m_maskedBackground = value;
+    rebuildBackgroundPixmap();
+    update();
+}
+
+void SkinPanel::setFontName(const QString& name)
+{
+    if (name.isEmpty() || name == font().family())
+        return;
+    QFont changed = font();
+    changed.setFamily(name);
+    setFont(changed);
+    update();
+}
+
+void SkinPanel::setFontSize(double points)
+{
+    if (!(points > 0) || points == font().pointSizeF())
+        return;
+    QFont changed = font();
+    changed.setPointSizeF(points);
+    setFont(changed);
+    update();
+}
+
+void SkinPanel::setFontBold(bool bold)
+{
+    if (bold == font().bold())
+        return;
+    QFont changed = font();
+    changed.setBold(bold);
+    setFont(changed);
+    update();
+}
+
+void SkinPanel::setFontItalic(bool italic)
+{
+    if (italic == font().italic())
+        return;
+    QFont changed = font();
+    changed.setItalic(italic);
+    setFont(changed);
+    update();
+}
+
+void SkinPanel::setAnimationEnabled(bool enabled)
+{
+    m_animationEnabled = enabled;
+    updateAnimationTimer();
+}
+
+void SkinPanel::setFrameCount(int count)
+{
+    m_frameCount = std::max(1, count);
+    if (m_currentFrame >= m_frameCount)
+        m_currentFrame = 0;
+    update();
+    updateAnimationTimer();
+}
+
+void SkinPanel::setFrameRate(int framesPerSecond)
+{
+    m_frameRate = std::clamp(framesPerSecond, 0, kMaxFrameRate);
+    updateAnimationTimer();
+}
+
+void SkinPanel::setMaskTransparent(bool on)
+{
+    if (on == m_maskTransparent)
+        return;
+    m_maskTransparent = on;
+    rebuildPicturePixmap();
+    update();
+}
+
+void SkinPanel::advanceFrame()
+{
+    m_currentFrame = (m_currentFrame + 1) % m_frameCount;
+    update();
+}
+
+bool SkinPanel::isAnimationRunning() const
+{
+    return m_animationTimer.isActive();
+}
+
+void SkinPanel::updateAnimationTimer()
+{
+    const bool wanted = m_animationEnabled && m_frameRate > 0 && m_frameCount > 1
+                        && !m_picture.isNull() && isVisible();
+    if (!wanted) {
+        m_animationTimer.stop();
+        return;
+    }
+    const int intervalMs = static_cast<int>(std::lround(1000.0 / m_frameRate));
+    if (!m_animationTimer.isActive() || m_animationTimer.interval() != intervalMs)
+        m_animationTimer.start(intervalMs);
+}
+
+QRect SkinPanel::currentFrameSource() const
+{
+    // In the strip's own pixels. A strip narrower than its frame count has
+    // frames of width 0 and shows nothing.
+    const int frameWidth = m_pictureDrawn.width() / m_frameCount;
+    if (frameWidth <= 0)
+        return {};
+    return {m_currentFrame * frameWidth, 0, frameWidth, m_pictureDrawn.height()};
+}
+
+void SkinPanel::refresh()
+{
+    repaint();
+}
+
+void SkinPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_backStyle != 0)
+        painter.fillRect(rect(), m_backColor);
+    if (!m_backgroundDrawn.isNull())
+        painter.drawPixmap(rect(), m_backgroundDrawn);
+    if (!m_pictureDrawn.isNull()) {
+        const QRect source = currentFrameSource();
+        if (!source.isEmpty()) {
+            const QSize logicalSize = (QSizeF(source.size()) / m_pictureDrawn.devicePixelRatio()).toSize();
+            painter.drawPixmap(placeRect(logicalSize, rect(), m_pictureAlignment), m_pictureDrawn,
+                               source);
+        }
+    }
+    if (!m_caption.isEmpty()) {
+        painter.setPen(m_foreColor);
+        painter.setFont(font());
+        painter.drawText(rect(), int(alignmentFromPlacement(m_captionAlignment)) | Qt::TextWordWrap,
+                         m_caption);
+    }
+}
+
+QPointF SkinPanel::pointerTwips() const
+{
+    return twipsFromPixels(QPointF(mapFromGlobal(QCursor::pos())));
+}
+
+void SkinPanel::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseDown(mouseButtonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void SkinPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseMove(mouseButtonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void SkinPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseUp(mouseButtonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void SkinPanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a left double click is reported as the double
+    // click alone (down, up, double click, up); the shade strip relies on not
+    // seeing a second press that would start a window drag. Other buttons have
+    // no double click and report a plain press.
+    if (event->button() == Qt::LeftButton)
+        emit dblClick();
+    else
+        mousePressEvent(event);
+}
+
+void SkinPanel::enterEvent(QEnterEvent* event)
+{
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseEnter(mouseButtonCode(QGuiApplication::mouseButtons()),
+                    shiftCode(QGuiApplication::keyboardModifiers()), at.x(), at.y());
+}
+
+void SkinPanel::leaveEvent(QEvent*)
+{
+    const QPointF at = pointerTwips();
+    emit mouseExit(mouseButtonCode(QGuiApplication::mouseButtons()),
+                   shiftCode(QGuiApplication::keyboardModifiers()), at.x(), at.y());
+}
+
+void SkinPanel::dragEnterEvent(QDragEnterEvent* event)
+{
+    m_dragData = DragData(event->mimeData());
+    event->setDropAction(safeDropAction(event->possibleActions()));
+    event->accept();
+    const QPointF at = twipsFromPixels(event->position());
+    emit oleDragOver(m_dragData, dropEffectCode(event->possibleActions()),
+                     mouseButtonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y(),
+                     static_cast<int>(DragState::Enter));
+}
+
+void SkinPanel::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->setDropAction(safeDropAction(event->possibleActions()));
+    event->accept();
+    const QPointF at = twipsFromPixels(event->position());
+    emit oleDragOver(m_dragData, dropEffectCode(event->possibleActions()),
+                     mouseButtonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y(),
+                     static_cast<int>(DragState::Over));
+}
+
+void SkinPanel::dragLeaveEvent(QDragLeaveEvent*)
+{
+    const QPointF at = pointerTwips();
+    const DragData leaving = std::exchange(m_dragData, DragData());
+    emit oleDragOver(leaving, DropEffectCode::kNone, mouseButtonCode(QGuiApplication::mouseButtons()),
+                     shiftCode(QGuiApplication::keyboardModifiers()), at.x(), at.y(),
+                     static_cast<int>(DragState::Leave));
+}
+
+void SkinPanel::dropEvent(QDropEvent* event)
+{
+    m_dragData = DragData();
+    const DragData dropped(event->mimeData());
+    event->setDropAction(safeDropAction(event->possibleActions()));
+    event->accept();
+    const QPointF at = twipsFromPixels(event->position());
+    emit oleDragDrop(dropped, dropEffectCode(event->possibleActions()),
+                     mouseButtonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void SkinPanel::showEvent(QShowEvent*)
+{
+    updateAnimationTimer();
+}
+
+void SkinPanel::hideEvent(QHideEvent*)
+{
+    updateAnimationTimer();
+}
+
+} // namespace controls
