@@ -1,0 +1,87 @@
+#include "launcher/skin/SkinCheck.h"
+
+#include "launcher/skin/SkinFileNames.h"
+#include "platform/files/CaseInsensitivePath.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace launcher {
+
+namespace fs = std::filesystem;
+
+std::vector<SkinFile> SkinPictureFiles(const SkinDefinition& skin, const std::string& skinName)
+{
+    std::vector<SkinFile> files;
+    files.push_back({BackgroundFileName(skinName, 0), "window background", true});
+    const char* actionPictures[][2] = {
+        {"Exit_up.bmp", "exit button"}, {"Exit_down.bmp", "exit button"}, {"Exit_hover.bmp", "exit button"},
+        {"SC_up.bmp", "shortcut button"}, {"SC_down.bmp", "shortcut button"}, {"SC_hover.bmp", "shortcut button"},
+        {"sm_up.bmp", "skin button"}, {"sm_down.bmp", "skin button"}, {"sm_hover.bmp", "skin button"},
+    };
+    for (const auto& [name, purpose] : actionPictures)
+        files.push_back({name, purpose, true});
+    for (int i = 0; i < static_cast<int>(skin.sections.size()); ++i)
+        for (int state = 1; state <= 4; ++state)
+            files.push_back({SectionImageKey(i, state), "section " + std::to_string(i), true});
+    for (int i = 0; i < static_cast<int>(skin.styles.size()); ++i)
+        for (int state = 1; state <= 4; ++state)
+            files.push_back({StyleImageKey(i, state), "button style " + std::to_string(i), true});
+    for (int n = 1; n <= kFilmLoopCount; ++n)
+        if (skin.filmLoops[static_cast<size_t>(n - 1)].useFilmLoop)
+            files.push_back({FilmLoopFileName(n), "film loop " + std::to_string(n), true});
+
+    for (int n = 1; n < static_cast<int>(skin.sections.size()); ++n)
+        files.push_back({BackgroundFileName(skinName, n), "window background " + std::to_string(n), false});
+    if (skin.shading.shadingSize() > 0)
+        files.push_back({kShadeFileName, "shaded window", false});
+    if (skin.info.skinThumbnail != 0)
+        files.push_back({kThumbnailFileName, "preview in the skin chooser", false});
+    return files;
+}
+
+std::vector<std::string> SkinCheckReport::lines() const
+{
+    std::vector<std::string> result;
+    for (const std::string& error : errors)
+        result.push_back("error: " + error);
+    for (const std::string& warning : warnings)
+        result.push_back("warning: " + warning);
+    for (const SkinCorrection& c : corrections)
+        result.push_back("corrected: [" + c.section + "] " + c.key + "=" + c.written + ": " + c.message);
+    return result;
+}
+
+SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string& skinFolder,
+                                const PictureProbe& canLoadPicture)
+{
+    SkinCheckReport report;
+    fs::path folder = fs::path(skinFolder);
+    if (folder.filename().empty())
+        folder = folder.parent_path();
+    report.skinName = folder.filename().string();
+
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        report.errors.push_back("no skin folder at " + folder.string());
+        return report;
+    }
+    report.iniPath = platform::resolveCaseInsensitive(folder / (report.skinName + ".ini")).string();
+    if (!fs::exists(report.iniPath, error))
+        report.warnings.push_back("no definition file " + report.skinName + ".ini; every key takes its default");
+
+    SkinReadResult read = ReadSkinDefinition(store, report.iniPath);
+    report.corrections = std::move(read.corrections);
+
+    for (const SkinFile& file : SkinPictureFiles(read.definition, report.skinName)) {
+        const std::string path = platform::resolveCaseInsensitive(folder / file.name).string();
+        if (canLoadPicture(path))
+            continue;
+        const std::string what = (fs::exists(path, error) ? "unreadable picture " : "missing ") + file.name +
+                                 " (" + file.purpose + ")";
+        (file.required ? report.errors : report.warnings).push_back(what);
+    }
+    return report;
+}
+
+} // namespace launcher

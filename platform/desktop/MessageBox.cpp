@@ -1,0 +1,18 @@
+#include "platform/desktop/MessageBox.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <cstdio>
+
+namespace platform {
+
+void QtMessageBox::show(const std::string& text, const std::string& caption)
+{
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace platform

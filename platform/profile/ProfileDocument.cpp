@@ -1,0 +1,128 @@
+#include "platform/profile/ProfileDocument.h"
+
+#include "platform/files/CaseInsensitivePath.h"
+
+namespace platform {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (isBlank(text.front()) || text.front() == '\r'))
+        text.remove_prefix(1);
+    while (!text.empty() && (isBlank(text.back()) || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The name inside "[name]", or nullopt when the line is not a section header.
+std::optional<std::string_view> sectionName(std::string_view line)
+{
+    line = trimmed(line);
+    if (line.size() < 2 || line.front() != '[')
+        return std::nullopt;
+    const size_t close = line.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return trimmed(line.substr(1, close - 1));
+}
+
+} // namespace
+
+ProfileDocument::ProfileDocument(std::string text)
+    : m_text(std::move(text))
+{
+}
+
+std::string_view ProfileDocument::lineBreak() const
+{
+    return m_text.find("\r\n") != std::string::npos ? std::string_view("\r\n") : std::string_view("\n");
+}
+
+ProfileDocument::KeyLocation ProfileDocument::locate(std::string_view section, std::string_view key) const
+{
+    KeyLocation location;
+    bool inSection = false;
+    size_t position = 0;
+    while (position < m_text.size()) {
+        Line line;
+        line.begin = position;
+        size_t newline = m_text.find('\n', position);
+        line.end = newline == std::string::npos ? m_text.size() : newline + 1;
+        line.contentEnd = newline == std::string::npos ? m_text.size() : newline;
+        if (line.contentEnd > line.begin && m_text[line.contentEnd - 1] == '\r')
+            --line.contentEnd;
+        position = line.end;
+
+        std::string_view content(m_text.data() + line.begin, line.contentEnd - line.begin);
+        if (auto name = sectionName(content)) {
+            if (inSection)
+                return location; // the first section of that name is the one used
+            inSection = equalsIgnoringCase(*name, section);
+            if (inSection) {
+                location.sectionFound = true;
+                location.sectionInsertAt = line.end;
+            }
+            continue;
+        }
+        if (!inSection)
+            continue;
+        std::string_view stripped = trimmed(content);
+        if (stripped.empty() || stripped.front() == ';')
+            continue;
+        location.sectionInsertAt = line.end;
+        const size_t equals = content.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        if (equalsIgnoringCase(trimmed(content.substr(0, equals)), key) && !location.keyLine) {
+            location.keyLine = line;
+        }
+    }
+    return location;
+}
+
+std::optional<std::string> ProfileDocument::value(std::string_view section, std::string_view key) const
+{
+    const KeyLocation location = locate(section, key);
+    if (!location.keyLine)
+        return std::nullopt;
+    const Line& line = *location.keyLine;
+    std::string_view content(m_text.data() + line.begin, line.contentEnd - line.begin);
+    std::string_view value = trimmed(content.substr(content.find('=') + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+void ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string_view newline = lineBreak();
+    const KeyLocation location = locate(section, key);
+    std::string entry = std::string(key) + "=" + std::string(value);
+
+    if (location.keyLine) {
+        const Line& line = *location.keyLine;
+        m_text.replace(line.begin, line.contentEnd - line.begin, entry);
+        return;
+    }
+    if (location.sectionFound) {
+        size_t at = location.sectionInsertAt;
+        // The section's last line may lack a line break at the end of the file.
+        if (at == m_text.size() && !m_text.empty() && m_text.back() != '\n') {
+            m_text += newline;
+            at = m_text.size();
+        }
+        m_text.insert(at, entry + std::string(newline));
+        return;
+    }
+    if (!m_text.empty() && m_text.back() != '\n')
+        m_text += newline;
+    m_text += "[" + std::string(section) + "]" + std::string(newline) + entry + std::string(newline);
+}
+
+} // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Reads and writes values of profile (INI) files by path. The launcher keeps
+// every setting in such files: its own "Quorvex.ini" and each skin's file.
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+
+    // The value of `key` in `section` of `file`, or nullopt when the file,
+    // the section or the key is missing.
+    virtual std::optional<std::string> read(const std::string& file, std::string_view section,
+                                            std::string_view key) = 0;
+
+    // Creates the file, section and key as needed, else replaces the value in
+    // place. Returns an empty string on success, otherwise a message.
+    virtual std::string write(const std::string& file, std::string_view section, std::string_view key,
+                              std::string_view value) = 0;
+};
+
+} // namespace platform
