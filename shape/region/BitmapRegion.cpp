@@ -1,0 +1,137 @@
+#include "shape/region/BitmapRegion.h"
+
+#include "platform/metafile/MetafileRenderer.h"
+#include "shape/region/BandBuilder.h"
+
+#include <cstring>
+#include <vector>
+
+namespace quorvex::shape {
+
+namespace {
+
+// Appends the runs of opaque pixels of one row. Runs are maximal, so the
+// spans never touch, which the banded form requires.
+void maskRowSpans(const std::uint32_t* row, std::int32_t width, std::uint32_t maskRgb,
+                  std::vector<BandBuilder::Span>& spans)
+{
+    spans.clear();
+    std::int32_t x = 0;
+    while (x < width) {
+        while (x < width && (row[x] & 0x00FFFFFFu) == maskRgb)
+            ++x;
+        if (x == width)
+            break;
+        const std::int32_t start = x;
+        while (x < width && (row[x] & 0x00FFFFFFu) != maskRgb)
+            ++x;
+        spans.push_back(BandBuilder::Span{start, x});
+    }
+}
+
+void monochromeRowSpans(const std::uint8_t* row, std::int32_t width,
+                        std::vector<BandBuilder::Span>& spans)
+{
+    spans.clear();
+    bool inRun = false;
+    std::int32_t start = 0;
+    std::int32_t x = 0;
+    while (x < width) {
+        // A whole byte that does not change the state is passed over at once.
+        if ((x & 7) == 0 && x + 8 <= width) {
+            const std::uint8_t byte = row[x >> 3];
+            if ((byte == 0x00 && !inRun) || (byte == 0xFF && inRun)) {
+                x += 8;
+                continue;
+            }
+        }
+        const bool set = (row[x >> 3] >> (7 - (x & 7))) & 1;
+        if (set && !inRun) {
+            start = x;
+            inRun = true;
+        } else if (!set && inRun) {
+            spans.push_back(BandBuilder::Span{start, x});
+            inRun = false;
+        }
+        ++x;
+    }
+    if (inRun)
+        spans.push_back(BandBuilder::Span{start, width});
+}
+
+} // namespace
+
+std::optional<Region> BuildMaskRegion(const BitmapView& bitmap, std::uint32_t maskRgb)
+{
+    if (!bitmap.pixels || bitmap.width < 0 || bitmap.height < 0
+        || bitmap.strideBytes < std::size_t(bitmap.width) * sizeof(std::uint32_t))
+        return std::nullopt;
+    maskRgb &= 0x00FFFFFFu;
+
+    BandBuilder bands;
+    std::vector<BandBuilder::Span> spans;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(bitmap.pixels);
+    const std::size_t rowBytes = std::size_t(bitmap.width) * sizeof(std::uint32_t);
+    const unsigned char* previousRow = nullptr;
+    for (std::int32_t y = 0; y < bitmap.height; ++y) {
+        const unsigned char* row = bytes + std::size_t(y) * bitmap.strideBytes;
+        // Skin bitmaps repeat rows a lot (flat frames, solid fills); a row equal
+        // to the one above has the same runs without looking at its pixels.
+        if (!previousRow || std::memcmp(row, previousRow, rowBytes) != 0)
+            maskRowSpans(reinterpret_cast<const std::uint32_t*>(row), bitmap.width, maskRgb, spans);
+        bands.addRow(y, spans);
+        previousRow = row;
+    }
+    return Region::fromBandedRects(bands.finish());
+}
+
+std::optional<Region> BuildMonochromeRegion(std::span<const std::uint8_t> bits, std::int32_t width,
+                                            std::int32_t height, std::int32_t rowAlignment)
+{
+    if (width < 0 || height < 0 || rowAlignment < 1)
+        return std::nullopt;
+    const std::size_t alignment = std::size_t(rowAlignment);
+    const std::size_t rowBytes = (((std::size_t(width) + 7) >> 3) + alignment - 1) / alignment * alignment;
+    if (height > 0 && rowBytes > bits.size() / std::size_t(height))
+        return std::nullopt;
+
+    BandBuilder bands;
+    std::vector<BandBuilder::Span> spans;
+    for (std::int32_t y = 0; y < height; ++y) {
+        monochromeRowSpans(bits.data() + std::size_t(y) * rowBytes, width, spans);
+        bands.addRow(y, spans);
+    }
+    return Region::fromBandedRects(bands.finish());
+}
+
+std::optional<Region> BuildMetafileRegion(const platform::MetafileRenderer& renderer,
+                                          std::span<const std::uint8_t> metafile,
+                                          platform::MetafileFormat format, std::int32_t width,
+                                          std::int32_t height)
+{
+    if (width < 0 || height < 0)
+        return std::nullopt;
+    if (width == 0 || height == 0)
+        return Region();
+    const std::optional<platform::MonochromeImage> onBlack =
+        renderer.render(metafile, format, width, height, platform::MonochromeFill::Black);
+    const std::optional<platform::MonochromeImage> onWhite =
+        renderer.render(metafile, format, width, height, platform::MonochromeFill::White);
+    if (!onBlack || !onWhite)
+        return std::nullopt;
+    const std::size_t rowBytes = platform::MonochromeImage::wordAlignedRowBytes(width);
+    const std::size_t size = rowBytes * std::size_t(height);
+    for (const platform::MonochromeImage* image : {&*onBlack, &*onWhite}) {
+        if (image->width != width || image->height != height || image->rowBytes != rowBytes
+            || image->bits.size() < size)
+            return std::nullopt;
+    }
+    // A pixel the picture painted looks the same on both backgrounds; one it
+    // left alone shows black once and white once.
+    std::vector<std::uint8_t> painted(size);
+    for (std::size_t i = 0; i < size; ++i)
+        painted[i] = static_cast<std::uint8_t>(~(onBlack->bits[i] ^ onWhite->bits[i]));
+    return BuildMonochromeRegion(painted, width, height, 2);
+}
+
+} // namespace quorvex::shape

@@ -1,0 +1,176 @@
+#include "shape/region/Region.h"
+
+#include <cassert>
+#include <utility>
+
+namespace quorvex::shape {
+
+namespace {
+
+static_assert(sizeof(pixman_box32_t) == sizeof(Rect), "Rect must mirror pixman's box");
+
+const pixman_box32_t* asBoxes(const Rect* rects)
+{
+    return reinterpret_cast<const pixman_box32_t*>(rects);
+}
+
+} // namespace
+
+Region::Region()
+{
+    pixman_region32_init(&m_region);
+}
+
+Region::Region(const Rect& rect)
+{
+    if (rect.isEmpty())
+        pixman_region32_init(&m_region);
+    else
+        pixman_region32_init_rect(&m_region, rect.left, rect.top,
+                                  static_cast<unsigned>(rect.width()),
+                                  static_cast<unsigned>(rect.height()));
+}
+
+Region::~Region()
+{
+    pixman_region32_fini(&m_region);
+}
+
+Region::Region(const Region& other)
+{
+    pixman_region32_init(&m_region);
+    pixman_region32_copy(&m_region, &other.m_region);
+}
+
+Region::Region(Region&& other) noexcept
+{
+    // pixman regions hold no self-pointers, so the struct can be taken over
+    // and the source re-initialised as empty.
+    m_region = other.m_region;
+    pixman_region32_init(&other.m_region);
+}
+
+Region& Region::operator=(const Region& other)
+{
+    if (this != &other)
+        pixman_region32_copy(&m_region, &other.m_region);
+    return *this;
+}
+
+Region& Region::operator=(Region&& other) noexcept
+{
+    if (this != &other) {
+        pixman_region32_fini(&m_region);
+        m_region = other.m_region;
+        pixman_region32_init(&other.m_region);
+    }
+    return *this;
+}
+
+Region Region::fromRects(std::span<const Rect> rects)
+{
+    Region region;
+    if (rects.empty())
+        return region;
+    // init_rects drops empty rectangles and sorts, merges and coalesces the rest.
+    pixman_region32_fini(&region.m_region);
+    pixman_region32_init_rects(&region.m_region, asBoxes(rects.data()), static_cast<int>(rects.size()));
+    return region;
+}
+
+Region Region::fromBandedRects(std::span<const Rect> rects)
+{
+#ifndef NDEBUG
+    for (std::size_t i = 1; i < rects.size(); ++i) {
+        const Rect& a = rects[i - 1];
+        const Rect& b = rects[i];
+        assert(a.top < b.top || (a.top == b.top && a.bottom == b.bottom && a.right < b.left));
+    }
+#endif
+    return fromRects(rects);
+}
+
+void Region::combine(const Region& other, CombineMode mode)
+{
+    switch (mode) {
+    case CombineMode::Intersect:
+        pixman_region32_intersect(&m_region, &m_region, &other.m_region);
+        break;
+    case CombineMode::Union:
+        pixman_region32_union(&m_region, &m_region, &other.m_region);
+        break;
+    case CombineMode::Xor: {
+        pixman_region32_t onlyOther;
+        pixman_region32_init(&onlyOther);
+        pixman_region32_subtract(&onlyOther, &other.m_region, &m_region);
+        pixman_region32_subtract(&m_region, &m_region, &other.m_region);
+        pixman_region32_union(&m_region, &m_region, &onlyOther);
+        pixman_region32_fini(&onlyOther);
+        break;
+    }
+    case CombineMode::Difference:
+        pixman_region32_subtract(&m_region, &m_region, &other.m_region);
+        break;
+    case CombineMode::Copy:
+        if (this != &other)
+            pixman_region32_copy(&m_region, &other.m_region);
+        break;
+    }
+}
+
+void Region::translate(std::int32_t dx, std::int32_t dy)
+{
+    pixman_region32_translate(&m_region, dx, dy);
+}
+
+Rect Region::boundingBox() const
+{
+    if (isEmpty())
+        return Rect{};
+    const pixman_box32_t* box = pixman_region32_extents(&m_region);
+    return Rect{box->x1, box->y1, box->x2, box->y2};
+}
+
+std::vector<Rect> Region::rects() const
+{
+    int count = 0;
+    const pixman_box32_t* boxes = pixman_region32_rectangles(&m_region, &count);
+    std::vector<Rect> result;
+    result.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        result.push_back(Rect{boxes[i].x1, boxes[i].y1, boxes[i].x2, boxes[i].y2});
+    return result;
+}
+
+std::size_t Region::rectCount() const
+{
+    return static_cast<std::size_t>(pixman_region32_n_rects(&m_region));
+}
+
+bool Region::isEmpty() const
+{
+    return !pixman_region32_not_empty(&m_region);
+}
+
+std::uint64_t Region::area() const
+{
+    int count = 0;
+    const pixman_box32_t* boxes = pixman_region32_rectangles(&m_region, &count);
+    std::uint64_t total = 0;
+    for (int i = 0; i < count; ++i)
+        total += std::uint64_t(std::int64_t(boxes[i].x2) - boxes[i].x1)
+                 * std::uint64_t(std::int64_t(boxes[i].y2) - boxes[i].y1);
+    return total;
+}
+
+bool Region::contains(std::int32_t x, std::int32_t y) const
+{
+    return pixman_region32_contains_point(&m_region, x, y, nullptr);
+}
+
+bool operator==(const Region& a, const Region& b)
+{
+    return pixman_region32_equal(&a.m_region, &b.m_region);
+}
+
+} // namespace quorvex::shape

@@ -1,0 +1,157 @@
+#include "shape/region/ShapeRegion.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace quorvex::shape {
+
+namespace {
+
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+Point scaledPoint(double x, double y, double scaleX, double scaleY)
+{
+    return Point{TruncateCoordinate(scaleX * x), TruncateCoordinate(scaleY * y)};
+}
+
+// The part of an arc's circle cut off by its chord, as the circle (scaled to
+// an ellipse) intersected with a polygon that runs from the arc's start out
+// to the bounding corners of every quadrant the arc passes and back to its
+// end. The corners lie 50 units beyond the radius, so the polygon always
+// encloses the arc itself.
+Region arcCap(const ShapeRecord& arc, const Region& circle, double scaleX, double scaleY)
+{
+    std::vector<Point> outline;
+    outline.push_back(scaledPoint(arc.startX, arc.startY, scaleX, scaleY));
+
+    int quadrant;
+    if (arc.startX > arc.centreX)
+        quadrant = arc.startY > arc.centreY ? 0 : 3;
+    else
+        quadrant = arc.startY > arc.centreY ? 1 : 2;
+    static constexpr int kCornerX[4] = {+1, -1, -1, +1};
+    static constexpr int kCornerY[4] = {+1, +1, -1, -1};
+    const double cornerDistance = arc.radius + 50.0;
+
+    const int direction = arc.sweep < 0 ? -1 : 1;
+    const double step = std::numbers::pi * 0.5 * direction;
+    double turned = 0.0;
+    do {
+        outline.push_back(Point{
+            TruncateCoordinate((cornerDistance * kCornerX[quadrant] + arc.centreX) * scaleX),
+            TruncateCoordinate((cornerDistance * kCornerY[quadrant] + arc.centreY) * scaleY)});
+        turned += step;
+        quadrant = (quadrant + direction + 4) % 4;
+    } while (outline.size() < 5 && ((direction > 0 && turned <= arc.sweep) || (direction < 0 && turned >= arc.sweep)));
+    outline.push_back(scaledPoint(arc.endX, arc.endY, scaleX, scaleY));
+
+    Region cap = Region::polygon(outline, FillRule::Winding);
+    cap.combine(circle, CombineMode::Intersect);
+    return cap;
+}
+
+} // namespace
+
+std::int32_t TruncateCoordinate(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= kCoordinateLimit)
+        return kCoordinateLimit;
+    if (value <= -kCoordinateLimit)
+        return -kCoordinateLimit;
+    return static_cast<std::int32_t>(value); // truncates towards zero
+}
+
+std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, FillRule rule,
+                                        double scaleX, double scaleY)
+{
+    std::vector<Point> vertices;
+    vertices.reserve(records.size());
+    for (const ShapeRecord& record : records) {
+        const Point vertex = scaledPoint(record.startX, record.startY, scaleX, scaleY);
+        if (vertices.empty() || vertex != vertices.back())
+            vertices.push_back(vertex);
+    }
+
+    // A single vertex makes no outline at all, which is not the same as an
+    // outline without area: the figure is left out rather than made empty.
+    std::optional<Region> figure;
+    if (vertices.size() >= 2)
+        figure = Region::polygon(vertices, rule);
+
+    const CombineMode pieceMode = rule == FillRule::Winding ? CombineMode::Union : CombineMode::Xor;
+    for (const ShapeRecord& record : records) {
+        if (record.kind != ShapeRecordKind::Arc)
+            continue;
+        const Region circle = Region::ellipse(
+            Rect{TruncateCoordinate(scaleX * (record.centreX - record.radius)),
+                 TruncateCoordinate(scaleY * (record.centreY - record.radius)),
+                 TruncateCoordinate(scaleX * (record.centreX + record.radius)),
+                 TruncateCoordinate(scaleY * (record.centreY + record.radius))});
+        const bool fullTurn = record.sweep >= kTwoPi || record.sweep <= -kTwoPi;
+        Region piece = fullTurn ? circle : arcCap(record, circle, scaleX, scaleY);
+        if (!figure)
+            figure = std::move(piece);
+        else
+            figure->combine(piece, pieceMode);
+    }
+    return figure;
+}
+
+} // namespace quorvex::shape
+
+namespace quorvex::shape {
+
+std::optional<Region> BuildShapeRegion(const ParsedShape& shape, double scaleX, double scaleY,
+                                       FillRule rule, CombineMode mode)
+{
+    std::optional<Region> result;
+    for (std::size_t i = 0; i < shape.figureCount(); ++i) {
+        const std::size_t begin = shape.figureBegin(i);
+        const std::size_t end = shape.figureEnd(i);
+        if (begin >= end || end > shape.records.size())
+            continue;
+        std::optional<Region> figure = BuildFigureRegion(
+            std::span<const ShapeRecord>(shape.records).subspan(begin, end - begin), rule, scaleX, scaleY);
+        if (!figure)
+            continue;
+        if (!result)
+            result = std::move(figure);
+        else
+            result->combine(*figure, mode);
+    }
+    return result;
+}
+
+void ScaleRegion(Region& region, std::int32_t offsetX, std::int32_t offsetY, double scaleX,
+                 double scaleY)
+{
+    const Rect box = region.boundingBox();
+    std::vector<Rect> scaled;
+    scaled.reserve(region.rectCount());
+    for (const Rect& r : region.rects()) {
+        const double left = (double(r.left) - box.left + offsetX) * scaleX;
+        const double top = (double(r.top) - box.top + offsetY) * scaleY;
+        const double right = left + double(r.width()) * scaleX;
+        const double bottom = top + double(r.height()) * scaleY;
+        std::int32_t x1 = TruncateCoordinate(left);
+        std::int32_t y1 = TruncateCoordinate(top);
+        std::int32_t x2 = TruncateCoordinate(right);
+        std::int32_t y2 = TruncateCoordinate(bottom);
+        if (x2 < x1)
+            std::swap(x1, x2);
+        if (y2 < y1)
+            std::swap(y1, y2);
+        scaled.push_back(Rect{x1, y1, x2, y2});
+    }
+    region = Region::fromRects(scaled);
+}
+
+std::optional<Region> CopyRegion(const std::optional<Region>& source)
+{
+    return source;
+}
+
+} // namespace quorvex::shape
