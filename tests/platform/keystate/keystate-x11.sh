@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The X11 key-state backend against a real X server driven by xdotool.
+set -euo pipefail
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+x11_session_start
+
+probe="$QUORVEX_BINARY_DIR/tests/keystate_probe"
+fail=0
+expect() {
+    local what=$1 want=$2
+    shift 2
+    local got
+    got=$("$probe" "$@" | awk '{print $2}' | paste -sd' ')
+    if [ "$got" != "$want" ]; then
+        echo "FAIL: $what: wanted '$want', got '$got'" >&2
+        fail=1
+    fi
+}
+
+# Probe order: Shift, Ctrl, Alt, F1, Scroll Lock, A, Numpad 5; each probe is a
+# fresh process, so a held key always shows its went-down bit.
+expect "nothing held" "0000 0000 0000 0000 0000 0000" 16 17 18 112 145 65
+xdotool keydown Control_R keydown F1
+expect "right Ctrl and F1" "0000 8001 0000 8001 0000" 16 17 18 112 145
+xdotool keyup F1 keyup Control_R
+xdotool keydown Shift_L keydown a
+expect "Shift and A" "8001 0000 8001" 16 17 65
+xdotool keyup a keyup Shift_L
+xdotool keydown Alt_L keydown Scroll_Lock
+expect "Alt and Scroll Lock" "0000 8001 8001" 17 18 145
+xdotool keyup Scroll_Lock keyup Alt_L
+xdotool keydown KP_5
+expect "keypad 5" "8001" 101
+xdotool keyup KP_5
+# The went-down bit shows once per press within one process.
+xdotool keydown F2
+expect "held F2 read twice" "8001 8000" 113 113
+xdotool keyup F2
+expect "all released" "0000 0000 0000 0000 0000" 16 17 18 112 145
+
+exit $fail
