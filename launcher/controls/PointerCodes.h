@@ -42,8 +42,7 @@ int dropEffectCode(Qt::DropActions actions);
 // The action a panel reports back to the source of a drop. The launcher only
 // ever copies or reads dropped files, so it must never answer "move": the
 // source would then delete files that were not taken over. Copy is preferred,
-// then link; with neither on offer the source is told that nothing happened,
-// though the launcher still sees the drop.
+// then link; with neither on offer the panel answers that it takes nothing.
 Qt::DropAction safeDropAction(Qt::DropActions possible);
 
 } // namespace controls
