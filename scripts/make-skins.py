@@ -525,9 +525,9 @@ def ini_section(name, rows, comment=None):
     return "\n".join(lines) + "\n"
 
 
-def action_button_rows(prefix, left, top, sounds):
+def action_button_rows(prefix, left, top, sounds, transparency=1):
     down, up, action, hover = sounds
-    return [("Transparency", 1), ("Left", left), ("Top", top), ("RegionOnly", 0),
+    return [("Transparency", transparency), ("Left", left), ("Top", top), ("RegionOnly", 0),
             (prefix + "DownSound", down), (prefix + "UpSound", up),
             (prefix + "Sound", action), (prefix + "HoverSound", hover)]
 
@@ -566,6 +566,35 @@ def draw_action_button(background, x, y, size, radius, look, glyph_shapes):
     for shape, paint in glyph_shapes(size / 2.0, size / 2.0 + look.glyph_dy, size, look):
         tile.fill(shape, paint)
     return tile
+
+
+class CardColours:
+    def __init__(self, top, bottom, edge, accent, rest_alpha=0.035):
+        self.top, self.bottom, self.edge, self.accent, self.rest_alpha = top, bottom, edge, accent, rest_alpha
+
+
+def card_picture(background, x, y, w, h, radius, state, colours):
+    """One state of a launch button drawn as a rounded card over the
+    background: 1 resting, 2 pointer over, 3 pressed, 4 released inside."""
+    t = background.crop(x, y, w, h)
+    card = sd_round_rect(0.5, 0.5, w - 0.5, h - 0.5, radius)
+    rim = sd_ring(card, 0.5)
+    if state == 1:
+        t.fill(card, (255, 255, 255), colours.rest_alpha)
+        t.fill(rim, (255, 255, 255), colours.rest_alpha * 1.5)
+    elif state == 2:
+        t.fill(card, vertical(lighten(colours.top, 0.16), lighten(colours.top, 0.08), 0, h))
+        t.fill(rim, colours.accent, 0.65)
+    elif state == 3:
+        t.fill(card, vertical(darken(colours.bottom, 0.40), darken(colours.bottom, 0.25), 0, h))
+        t.fill(rim, darken(colours.edge, 0.3), 0.8)
+        # A shade along the inner top edge reads as "pushed in".
+        inner_rim = sd_ring(sd_round_rect(1.5, 1.5, w - 1.5, h - 1.5, radius - 1), 0.5)
+        t.fill(sd_intersect(inner_rim, sd_round_rect(0, 0, w, h / 2, 0)), (0, 0, 0), 0.3)
+    else:
+        t.fill(card, vertical(mix(colours.top, colours.accent, 0.28), mix(colours.top, colours.accent, 0.18), 0, h))
+        t.fill(rim, lighten(colours.accent, 0.2), 0.9)
+    return t
 
 
 def close_glyph(cx, cy, size, look):
@@ -773,25 +802,8 @@ class Slatewise:
 
     # Launch tile pictures: 1 normal, 2 pointer over, 3 pressed, 4 released inside.
     def tile(self, background, state):
-        x, y = self.GRID_X0, self.GRID_Y0
-        w, h = self.TILE_W, self.TILE_H
-        t = background.crop(x, y, w, h)
-        card = sd_round_rect(0.5, 0.5, w - 0.5, h - 0.5, 7)
-        if state == 1:
-            t.fill(card, (255, 255, 255), 0.035)
-            t.fill(sd_ring(card, 0.5), (255, 255, 255), 0.05)
-        elif state == 2:
-            t.fill(card, vertical(lighten(self.WELL_TOP, 0.16), lighten(self.WELL_TOP, 0.08), 0, h))
-            t.fill(sd_ring(card, 0.5), self.ACCENT, 0.65)
-        elif state == 3:
-            t.fill(card, vertical(darken(self.WELL_BOTTOM, 0.40), darken(self.WELL_BOTTOM, 0.25), 0, h))
-            t.fill(sd_ring(card, 0.5), darken(self.WELL_EDGE, 0.3), 0.8)
-            t.fill(sd_intersect(sd_ring(sd_round_rect(1.5, 1.5, w - 1.5, h - 1.5, 6), 0.5),
-                                sd_round_rect(0, 0, w, h / 2, 0)), (0, 0, 0), 0.3)
-        else:
-            t.fill(card, vertical(mix(self.WELL_TOP, self.ACCENT, 0.28), mix(self.WELL_TOP, self.ACCENT, 0.18), 0, h))
-            t.fill(sd_ring(card, 0.5), lighten(self.ACCENT, 0.2), 0.9)
-        return t
+        return card_picture(background, self.GRID_X0, self.GRID_Y0, self.TILE_W, self.TILE_H, 7, state,
+                            CardColours(self.WELL_TOP, self.WELL_BOTTOM, self.WELL_EDGE, self.ACCENT))
 
     def action_looks(self):
         glyph = hex_colour("c3d0dc")
@@ -895,7 +907,8 @@ class Slatewise:
         parts.append(ini_section("ExitButton", action_button_rows("Exit", *x0["Exit"], sounds[:2] + ("goodbye.wav",) + sounds[3:]),
                      "The three action buttons sit in the title band. Each is as large as its _up picture;\n"
                      "_hover and _down are swapped in under the pointer and while pressed.\n"
-                     "Transparency=1 keeps the panel opaque: the pictures already carry the band behind them."))
+                     "Transparency=1 draws the pictures as they are: they already carry the band behind them.\n"
+                     "Transparency=0 would make their magenta pixels see-through."))
         parts.append(ini_section("ShortcutButton", action_button_rows("SC", *x0["SC"], sounds)))
         parts.append(ini_section("SkinButton", action_button_rows("Skin", *x0["sm"], sounds)))
         cx, cy, cw, ch = self.CLOCK
@@ -954,6 +967,400 @@ class Slatewise:
         return "\n".join(parts)
 
 
+# ---------------------------------------------------------------------------
+# Ferrolume: warm charcoal with an ember accent, a capsule title bar that
+# doubles as the rolled-up window, six side tabs and two tile styles
+# ---------------------------------------------------------------------------
+
+class Ferrolume:
+    NAME = "Ferrolume"
+    W, H = 340, 352
+    CAP_H = 36
+    BODY = (8, 30, 332, 352)
+    BODY_RADIUS = 16
+
+    RIM = hex_colour("0d0a09")
+    RIM_SOFT = hex_colour("5a4a40")
+    CAP_TOP, CAP_BOTTOM = hex_colour("3a302a"), hex_colour("241e1a")
+    BODY_TOP, BODY_BOTTOM = hex_colour("211b18"), hex_colour("161210")
+    WELL_TOP, WELL_BOTTOM = hex_colour("2a231f"), hex_colour("221c19")
+    WELL_EDGE = hex_colour("0f0c0b")
+    INK = hex_colour("ead9c4")
+    EMBER = hex_colour("ec8a3c")
+    # One accent per window background: ember, rose copper and brass.
+    ACCENTS = (hex_colour("ec8a3c"), hex_colour("d9685a"), hex_colour("d6b25e"))
+
+    FILM = (6, 4, 28, 8)                      # left, top, frame size, frames
+    SHADE_STRIP = (40, 3, 160, 30)
+    CLOCK = (204, 9, 52, 18)
+    BUTTON = 22
+    TAB_X, TAB_Y0, TAB_W, TAB_H, TAB_DY, TABS = 16, 46, 88, 30, 36, 6
+    WELL = (112, 44, 326, 336)
+    BIG = (64, 46)
+    SMALL = (96, 22)
+
+    def __init__(self, out):
+        self.out = out
+        self.folder = "skins/" + self.NAME
+        self.action_positions = {"sm": (262, 7), "SC": (287, 7), "Exit": (312, 7)}
+
+    def tab_y(self, i):
+        return self.TAB_Y0 + i * self.TAB_DY
+
+    def slots(self):
+        big = [(118 + c * 68, 52 + r * 66, 0) for r in range(2) for c in range(3)]
+        small = [(118 + c * 104, 196 + r * 27, 1) for r in range(5) for c in range(2)]
+        return big + small
+
+    def cap_shape(self):
+        return sd_round_rect(0, 0, self.W, self.CAP_H, self.CAP_H / 2)
+
+    def outline(self):
+        x0, y0, x1, y1 = self.BODY
+        return sd_union(self.cap_shape(), sd_round_rect(x0, y0, x1, y1, self.BODY_RADIUS))
+
+    def paint_cap(self, c):
+        cap = self.cap_shape()
+        c.fill(cap, vertical(self.CAP_TOP, self.CAP_BOTTOM, 0, self.CAP_H))
+        c.fill(sd_intersect(sd_ring(sd_grow(cap, -1.5), 0.5), sd_round_rect(0, 0, self.W, 10, 0)),
+               lighten(self.CAP_TOP, 0.25), 0.5)
+        word_mark(c, "QUORVEX", 44, 13, 10, 4.0, self.INK)
+        # Clock recess.
+        x, y, w, h = self.CLOCK
+        pill = sd_round_rect(x, y - 1, x + w, y + h + 1, (h + 2) / 2)
+        c.fill(sd_offset(pill, 0, 1), lighten(self.CAP_BOTTOM, 0.12))
+        c.fill(pill, vertical(darken(self.CAP_BOTTOM, 0.55), darken(self.CAP_BOTTOM, 0.35), y, y + h))
+
+    def background(self, accent):
+        W, H = self.W, self.H
+        c = Canvas(W, H, self.BODY_BOTTOM)
+        x0, y0, x1, y1 = self.BODY
+        c.fill(sd_round_rect(x0, y0, x1, y1, self.BODY_RADIUS), vertical(self.BODY_TOP, self.BODY_BOTTOM, y0, y1))
+        # A glow under the cap in the section's accent colour.
+        c.fill(sd_round_rect(x0 + 14, self.CAP_H, x1 - 14, self.CAP_H + 1.2, 0.6), accent, 0.85)
+        c.shadow(sd_round_rect(x0 + 14, self.CAP_H, x1 - 14, self.CAP_H + 1, 0.5), accent, 4, 0.25)
+        self.paint_cap(c)
+        # The well of launch tiles, with an engraved rule between the two tile kinds.
+        wx0, wy0, wx1, wy1 = self.WELL
+        c.fill(sd_round_rect(wx0, wy0, wx1, wy1, 10), self.WELL_EDGE)
+        c.fill(sd_round_rect(wx0 + 1, wy0 + 1, wx1 - 1, wy1 - 1, 9), vertical(self.WELL_TOP, self.WELL_BOTTOM, wy0, wy1))
+        c.fill(sd_round_rect(wx0 + 10, 187, wx1 - 10, 188, 0), self.WELL_EDGE)
+        c.fill(sd_round_rect(wx0 + 10, 188, wx1 - 10, 189, 0), lighten(self.WELL_BOTTOM, 0.06))
+        # The hearth below the side tabs: rings in the accent colour.
+        hx, hy = (self.TAB_X + self.TAB_X + self.TAB_W) / 2, 302
+        c.shadow(sd_circle(hx, hy, 6), accent, 22, 0.18)
+        for k, r in enumerate((26, 18, 10)):
+            c.fill(sd_ring(sd_circle(hx, hy, r), 0.6), accent, 0.22 + 0.15 * k)
+        c.fill(sd_circle(hx, hy, 3.2), lighten(accent, 0.2), 0.9)
+        c.cut_outline(self.outline(), self.RIM, self.RIM_SOFT)
+        return c
+
+    def shade_picture(self, full):
+        """The rolled-up window: the cap alone, with its own outline."""
+        shade = full.crop(0, 0, self.W, self.CAP_H)
+        c = Canvas(self.W, self.CAP_H, self.CAP_BOTTOM)
+        self.paint_cap(c)
+        for y in range(self.CAP_H):
+            for x in range(self.W):
+                c.set(x, y, shade.get(x, y) if y < self.BODY[1] else c.get(x, y))
+        c.cut_outline(self.cap_shape(), self.RIM, self.RIM_SOFT)
+        return c
+
+    def film_strip(self, background):
+        """An ember circling a glowing core: eight frames side by side. Pixels
+        outside the ornament are magenta (drawn see-through); its edges are
+        blended toward the cap behind it rather than toward magenta."""
+        fx, fy, size, frames = self.FILM
+        behind = background.crop(fx, fy, size, size)
+        strip = Canvas(size * frames, size, MAGENTA)
+        cx = cy = size / 2.0
+        for f in range(frames):
+            frame = behind.copy()
+            pulse = 0.5 + 0.5 * math.cos(2 * math.pi * f / frames)
+            frame.shadow(sd_circle(cx, cy, 3.0), self.EMBER, 7 + 2 * pulse, 0.35 + 0.2 * pulse)
+            frame.fill(sd_ring(sd_circle(cx, cy, 9.5), 0.6), self.EMBER, 0.35)
+            frame.fill(sd_circle(cx, cy, 3.2 + 0.8 * pulse), lighten(self.EMBER, 0.35 + 0.3 * pulse))
+            for trail in range(4):
+                a = 2 * math.pi * (f - trail * 0.35) / frames - math.pi / 2
+                ex, ey = cx + 9.5 * math.cos(a), cy + 9.5 * math.sin(a)
+                frame.fill(sd_circle(ex, ey, 2.6 - trail * 0.45), lighten(self.EMBER, 0.45 - trail * 0.15),
+                           1.0 - trail * 0.22)
+            ornament = sd_circle(cx, cy, 13.2)
+            for y in range(size):
+                for x in range(size):
+                    inside = ornament(x + 0.5, y + 0.5) <= 0
+                    strip.set(f * size + x, y, frame.get(x, y) if inside else MAGENTA)
+        return strip
+
+    def round_button(self, background, name, state):
+        x, y = self.action_positions[name]
+        d = self.BUTTON
+        t = background.crop(x, y, d, d)
+        disc = sd_circle(d / 2, d / 2, d / 2 - 0.5)
+        face = sd_circle(d / 2, d / 2, d / 2 - 1.5)
+        glyph = self.INK
+        dy = 0
+        if state == "up":
+            top, bottom, ring = lighten(self.CAP_TOP, 0.12), self.CAP_BOTTOM, None
+        elif state == "hover":
+            top, bottom, ring = lighten(self.CAP_TOP, 0.22), lighten(self.CAP_BOTTOM, 0.08), self.EMBER
+            glyph = (255, 241, 224) if name != "Exit" else lighten(self.EMBER, 0.6)
+        else:
+            top, bottom, ring, dy = darken(self.CAP_BOTTOM, 0.5), darken(self.CAP_BOTTOM, 0.2), None, 1
+            glyph = mix(self.INK, self.EMBER, 0.5)
+        if name == "Exit" and state != "up":
+            top, bottom = mix(top, hex_colour("b0452f"), 0.55), mix(bottom, hex_colour("7a2c1f"), 0.55)
+        t.fill(disc, self.RIM)
+        t.fill(face, vertical(top, bottom, 1, d - 1))
+        if ring:
+            t.fill(sd_ring(sd_circle(d / 2, d / 2, d / 2 - 1.5), 0.6), ring, 0.9)
+        look = ButtonLook(top, bottom, self.RIM, glyph, None, dy)
+        glyphs = {"Exit": close_glyph, "SC": add_glyph,
+                  "sm": palette_glyph((hex_colour("e0735a"), hex_colour("f2c65c"), hex_colour("8fc0a9")))}[name]
+        for shape, paint in glyphs(d / 2, d / 2 + dy, d * 0.92, look):
+            t.fill(shape, paint)
+        # The panel draws these with Transparency 0: magenta outside the disc
+        # lets the cap show through, so the button is round to the pointer's eye.
+        for yy in range(d):
+            for xx in range(d):
+                if disc(xx + 0.5, yy + 0.5) > 0.5:
+                    t.set(xx, yy, MAGENTA)
+        return t
+
+    def tab(self, background, i, state, accent):
+        x, y, w, h = self.TAB_X, self.tab_y(i), self.TAB_W, self.TAB_H
+        t = background.crop(x, y, w, h)
+        shape = sd_round_rect(0.5, 0.5, w - 0.5, h - 0.5, 7)
+        inner = sd_round_rect(1.5, 1.5, w - 1.5, h - 1.5, 6)
+        fills = {1: (lighten(self.BODY_TOP, 0.05), self.BODY_TOP),
+                 2: (lighten(self.WELL_TOP, 0.10), self.WELL_TOP),
+                 3: (lighten(self.BODY_TOP, 0.2), lighten(self.BODY_TOP, 0.1)),
+                 4: (darken(self.BODY_BOTTOM, 0.5), darken(self.BODY_BOTTOM, 0.3))}
+        top, bottom = fills[state]
+        t.fill(shape, self.WELL_EDGE)
+        t.fill(inner, vertical(top, bottom, 0, h))
+        marker = sd_round_rect(4, 8, 7, h - 8, 1.5)
+        if state == 2:
+            t.shadow(marker, accent, 5, 0.35)
+            t.fill(marker, lighten(accent, 0.15))
+            t.fill(sd_ring(inner, 0.5), accent, 0.35)
+        elif state == 3:
+            t.fill(marker, accent, 0.55)
+        elif state == 4:
+            t.fill(marker, darken(accent, 0.2))
+        else:
+            t.fill(marker, lighten(self.BODY_TOP, 0.12))
+        return t
+
+    def sounds(self):
+        rate = 22050
+        folder = self.folder
+        wood = ((1, 1.0), (2.76, 0.35), (5.4, 0.12))
+        self.out.sound(folder + "/tap.wav", mixdown(noise_burst(rate, 0.01, 0.18, 0.002, 0.25, 11),
+                                                    tone(rate, 0.12, 340, 0.28, 0.001, 0.03, wood)), rate)
+        self.out.sound(folder + "/lift.wav", tone(rate, 0.07, 680, 0.2, 0.001, 0.015, wood), rate)
+        self.out.sound(folder + "/glow.wav", tone(rate, 0.06, 990, 0.05, 0.008, 0.018), rate)
+        self.out.sound(folder + "/settle.wav", tone(rate, 0.2, 260, 0.3, 0.002, 0.05, wood, glide=-0.2), rate)
+        self.out.sound(folder + "/roll-up.wav", tone(rate, 0.24, 620, 0.22, 0.01, 0.09, ((1, 1), (2, 0.25)),
+                                                     glide=-0.45), rate)
+        self.out.sound(folder + "/roll-down.wav", tone(rate, 0.24, 340, 0.22, 0.01, 0.09, ((1, 1), (2, 0.25)),
+                                                       glide=0.8), rate)
+        bell = ((1, 1.0), (3.0, 0.18), (4.1, 0.06))
+        self.out.sound(folder + "/kindle.wav", chime(rate, (440.0, 659.25), 0.3, 0.16, 1.1, bell), rate)
+        self.out.sound(folder + "/embers-out.wav", chime(rate, (659.25, 440.0), 0.24, 0.12, 0.6, bell), rate)
+
+    def preview(self, background, tabs, big, small, buttons, film):
+        p = background.copy()
+        for i in range(self.TABS):
+            p.paste(tabs[(i, 2 if i == 0 else 1)], self.TAB_X, self.tab_y(i))
+            if i < 5:
+                p.fill(sd_round_rect(self.TAB_X + 24, self.tab_y(i) + 13, self.TAB_X + 66, self.tab_y(i) + 16, 1.5),
+                       self.INK, 0.9 if i == 0 else 0.55)
+        hues = [self.EMBER, hex_colour("8fc0a9"), hex_colour("d6b25e")]
+        for n, (x, y, style) in enumerate(self.slots()[:11]):
+            if style == 0:
+                p.paste(big[2 if n == 1 else 1], x, y)
+                for shape, paint in sample_icon(n % 3, x + 16, y + 7, 32, hues[n % 3]):
+                    p.fill(shape, paint)
+                p.fill(sd_round_rect(x + 14, y + 53, x + 50, y + 56, 1.5), self.INK, 0.6)
+            else:
+                p.paste(small[1], x, y)
+                for shape, paint in sample_icon(n % 3, x, y + 3, 16, hues[n % 3]):
+                    p.fill(shape, paint)
+                p.fill(sd_round_rect(x + 22, y + 10, x + 22 + 30 + (n * 7) % 30, y + 13, 1.5), self.INK, 0.6)
+        for name, (x, y) in self.action_positions.items():
+            pic = buttons[name]
+            for j in range(pic.height):
+                for i in range(pic.width):
+                    if pic.get(i, j) != MAGENTA:
+                        p.set(x + i, y + j, pic.get(i, j))
+        fx, fy, size, _ = self.FILM
+        for j in range(size):
+            for i in range(size):
+                if film.get(i, j) != MAGENTA:
+                    p.set(fx + i, fy + j, film.get(i, j))
+        return p
+
+    def build(self):
+        out, folder = self.out, self.folder
+        backgrounds = [self.background(a) for a in self.ACCENTS]
+        bg = backgrounds[0]
+        for n, picture in enumerate(backgrounds):
+            out.bitmap("%s/%s%s.bmp" % (folder, self.NAME, n if n else ""), picture)
+        out.bitmap(folder + "/shade.bmp", self.shade_picture(bg))
+        film = self.film_strip(bg)
+        out.bitmap(folder + "/FilmLoop1.bmp", film)
+        buttons = {}
+        for name in ("Exit", "SC", "sm"):
+            for state in ("up", "down", "hover"):
+                picture = self.round_button(bg, name, state)
+                out.bitmap("%s/%s_%s.bmp" % (folder, name, state), picture)
+                if state == "up":
+                    buttons[name] = picture
+        tabs = {}
+        for i in range(self.TABS):
+            for s in range(1, 5):
+                tabs[(i, s)] = self.tab(bg, i, s, self.ACCENTS[i % len(self.ACCENTS)])
+                out.bitmap("%s/section%02d_%d.bmp" % (folder, i, s), tabs[(i, s)])
+        colours = CardColours(self.WELL_TOP, self.WELL_BOTTOM, self.WELL_EDGE, self.EMBER, 0.03)
+        slots = self.slots()
+        big_x, big_y, _ = slots[0]
+        small_x, small_y, _ = next(slot for slot in slots if slot[2] == 1)
+        big, small = {}, {}
+        for s in range(1, 5):
+            big[s] = card_picture(bg, big_x, big_y, self.BIG[0], self.BIG[1], 8, s, colours)
+            small[s] = card_picture(bg, small_x, small_y, self.SMALL[0], self.SMALL[1], 6, s, colours)
+            out.bitmap("%s/style000_%d.bmp" % (folder, s), big[s])
+            out.bitmap("%s/style001_%d.bmp" % (folder, s), small[s])
+        self.sounds()
+        preview = self.preview(bg, tabs, big, small, buttons, film.crop(0, 0, self.FILM[2], self.FILM[2]))
+        out.bitmap(folder + "/thumbnail.bmp", thumbnail_from(preview, hex_colour("d8cfc6")))
+        out.text("%s/%s.ini" % (folder, self.NAME), self.ini())
+        return preview
+
+    def ini(self):
+        pos = self.action_positions
+        parts = [INI_HEADER % {"name": self.NAME, "w": self.W, "h": self.H}]
+        parts.append(ini_section("SkinInfo", [
+            ("SkinName", "Ferrolume"),
+            ("AuthorName", "The Quorvex team"),
+            ("AuthorWebsite", "https://quorvex.example/skins"),
+            ("AuthorEmail", "skins@quorvex.example"),
+            ("AuthorComment", "Drawn entirely by scripts/make-skins.py. Double-click the title to roll the window up."),
+            ("SkinCopyright", "Part of Quorvex; free to copy and adapt."),
+            ("SkinDescription", "Warm charcoal with an ember glow. Six side tabs, large and compact tiles, "
+                                "a 24-hour clock and a window shade."),
+            ("SkinThumbnail", 1),
+            ("SkinStartupSound", "kindle.wav"),
+            "Modifiers in this order only: ctrl+ alt+ shift+, then ScrollLock, F1..F16, A..Z or 0..9.",
+            ("Hotkey", "ScrollLock"),
+            "0: other windows may cover the launcher; the hot key brings it back to the front.",
+            ("AlwaysOnTop", 0),
+            ("enableSound", 1),
+            "First placement: X 1 left edge, 2 right edge, 3 centred; Y 1 top, 2 bottom, 3 centred.",
+            ("PositionX", 2),
+            ("PositionY", 1),
+            ("SectionNum", self.TABS),
+            ("ActionButtonStyles", 2),
+        ], "The skin as a whole: what the chooser shows, and how the window starts."))
+        sounds = ("tap.wav", "lift.wav", "", "glow.wav")
+        parts.append(ini_section(
+            "ExitButton", action_button_rows("Exit", *pos["Exit"], sounds[:2] + ("embers-out.wav",) + sounds[3:], 0),
+            "Round buttons at the right end of the title cap. Their pictures are magenta outside\n"
+            "the disc, and Transparency=0 lets the cap show through there."))
+        parts.append(ini_section("ShortcutButton", action_button_rows("SC", *pos["SC"], sounds, 0)))
+        parts.append(ini_section("SkinButton", action_button_rows("Skin", *pos["sm"], sounds, 0)))
+        x, y, w, h = self.CLOCK
+        parts.append(ini_section("Clock", [
+            ("Left", x), ("Top", y), ("Width", w), ("Height", h),
+            "0 left, 1 right, 2 centred; 255 (or no value) hides the clock.",
+            ("Alignment", 2),
+            ("FontName", "DejaVu Sans"), ("FontSize", 8), ("FontBold", 1), ("FontItalic", 0),
+            "hh hour with a leading zero, nn minutes; without am/pm the clock runs from 00:00 to 23:59.",
+            ("Format", "hh:nn"),
+            ("FontColor", "EC8A3C"),
+        ], "The clock sits in the dark recess of the title cap; it stays visible when the window is rolled up."))
+        sx, sy, sw, sh = self.SHADE_STRIP
+        parts.append(ini_section("Shading", [
+            ("Left", sx), ("Top", sy), ("Width", sw), ("Height", sh),
+            ("ShadeSound", "roll-up.wav"), ("RestoreSound", "roll-down.wav"),
+        ], "Double-clicking this strip of the title cap rolls the window up to shade.bmp, which is\n"
+           "the cap alone with its own magenta outline. The film loop, the clock and the round\n"
+           "buttons lie inside the cap and so stay in place. Double-click the cap again to unroll."))
+        fx, fy, size, frames = self.FILM
+        parts.append(ini_section("FilmLoop1", [
+            ("UseFilmLoop", 1),
+            "FilmLoop1.bmp holds the frames side by side; each frame is the width divided by FrameCount.",
+            ("FrameCount", frames),
+            "Frames per second.",
+            ("FrameRate", 10),
+            "1: magenta pixels of the frames are see-through.",
+            ("UseTransparency", 1),
+            ("Left", fx), ("Top", fy),
+        ], "An ember circling its core at the left end of the title cap.\n"
+           "[FilmLoop2] .. [FilmLoop8] are absent, so those loops stay off."))
+        names = ("the ember background, Ferrolume.bmp", "the copper background, Ferrolume1.bmp",
+                 "the brass background, Ferrolume2.bmp")
+        for i in range(self.TABS):
+            style = i % len(self.ACCENTS)
+            rows = [
+                "Window background while this tab is current: %s." % names[style],
+                ("Style", style),
+                ("Transparency", 1),
+                ("Left", self.TAB_X), ("Top", self.tab_y(i)),
+                "Caption placement on the tab: 7 is centred both ways; 255 shows no caption.",
+                ("TextAlignment", 7),
+                ("HoverSound", "glow.wav"), ("MouseDownSound", "tap.wav"), ("MouseUpSound", "lift.wav"),
+                ("RegionOnly", 0),
+                ("FontColor", "A8988A"), ("HoverColor", "EAD9C4"), ("CurrentColor", "FFF3E4"),
+                ("FontName", "DejaVu Sans"), ("FontSize", 8), ("FontBold", 0), ("FontItalic", 0),
+                "Six large tiles (style 0) above the rule, ten compact rows (style 1) below it.",
+                ("ActionButtonNumber", len(self.slots())),
+            ] + slot_rows(self.slots())
+            comment = None
+            if i == 0:
+                comment = ("The tabs run down the left side, one per folder below shortcuts.\n"
+                           "Pictures section<NN>_1..4.bmp: 1 normal, 2 current, 3 pointer over, 4 pressed.\n"
+                           "Each tab's marker glows in the accent of the background it brings up.\n"
+                           "Backgrounds are numbered from 0: Ferrolume.bmp, Ferrolume1.bmp, Ferrolume2.bmp.\n"
+                           "Backgrounds load in order and stop at the first missing number, so keep them\n"
+                           "consecutive.")
+            parts.append(ini_section("Section%02d" % i, rows, comment))
+        common_sounds = [("HoverSound", "glow.wav"), ("MouseDownSound", "tap.wav"), ("MouseUpSound", "lift.wav"),
+                         ("OLEHoverSound", "glow.wav"), ("OLEDropSound", "settle.wav")]
+        bw, bh = self.BIG
+        parts.append(ini_section("Style000", [
+            ("Transparency", 1), ("RegionOnly", 0),
+            "The caption is a label below the tile: 0 left, 1 right, 2 centred, 255 none.",
+            ("TextAlignment", 2),
+            "CaptionAlignment 255: the tile itself draws no caption.",
+            ("CaptionAlignment", 255),
+            ("TextLeft", 0), ("TextTop", bh + 2), ("TextWidth", bw), ("TextHeight", 16),
+        ] + common_sounds + [
+            "The 32-pixel icon (IconSize 1) centred on the tile (IconAlignment 7).",
+            ("IconAlignment", 7), ("IconSize", 1),
+            ("FontColor", "D9C8B4"), ("FontHoverColor", "FFF3E4"),
+            ("FontName", "DejaVu Sans"), ("FontSize", 7), ("FontBold", 0), ("FontItalic", 0),
+        ], "Large tiles. Pictures style000_1..4.bmp: 1 normal, 2 pointer over, 3 pressed,\n"
+           "4 released over the tile (the shortcut is being opened)."))
+        sw_, sh_ = self.SMALL
+        parts.append(ini_section("Style001", [
+            ("Transparency", 1), ("RegionOnly", 0),
+            "Caption left-aligned beside the icon, inside the row.",
+            ("TextAlignment", 0),
+            ("CaptionAlignment", 255),
+            ("TextLeft", 22), ("TextTop", 3), ("TextWidth", sw_ - 26), ("TextHeight", sh_ - 6),
+        ] + common_sounds + [
+            "The 16-pixel icon (IconSize 2) at the left, centred vertically (IconAlignment 1).",
+            "Placement codes: 0 left-top, 1 left-middle, 2 left-bottom, 3 right-top, 4 right-middle,",
+            "5 right-bottom, 6 centre-top, 7 centre-middle, 8 centre-bottom.",
+            ("IconAlignment", 1), ("IconSize", 2),
+            ("FontColor", "C9B8A5"), ("FontHoverColor", "FFF3E4"),
+            ("FontName", "DejaVu Sans"), ("FontSize", 8), ("FontBold", 0), ("FontItalic", 0),
+        ], "Compact rows. Pictures style001_1..4.bmp, in the same order as style 0."))
+        return "\n".join(parts)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description="Draws the bundled skins.")
@@ -962,7 +1369,7 @@ def main():
     parser.add_argument("--preview", help="also write a preview picture of each skin into this folder")
     args = parser.parse_args()
     out = Output(os.path.normpath(args.out))
-    previews = {"Slatewise": Slatewise(out).build()}
+    previews = {"Slatewise": Slatewise(out).build(), "Ferrolume": Ferrolume(out).build()}
     out.bitmap("nothumb.bmp", no_preview_picture())
     if args.preview:
         pv = Output(args.preview)
