@@ -1,0 +1,282 @@
+#include "platform/component/Picture.h"
+
+#include "platform/component/Runtime.h"
+#include "platform/component/StreamIo.h"
+
+#include <cstring>
+#include <new>
+
+namespace quorvex::platform::component {
+
+namespace {
+
+// The picture's own stream form: the tag "QPic", the kind (16 bits), two
+// reserved zero bytes, the byte count of the data, then the data (a BMP file
+// for bitmaps, the file bytes for the other kinds).
+constexpr uint8_t kTag[4] = { 'Q', 'P', 'i', 'c' };
+constexpr uint32_t kHeaderBytes = 12;
+
+class StdPicture final : public IPicture, public IDispatch, public IPersistStream {
+public:
+    HResult queryInterface(const Guid& iid, void** out) override
+    {
+        return answerQuery<IPicture, IDispatch, IPersistStream>(this, iid, out);
+    }
+    QUORVEX_IMPLEMENT_REFCOUNT
+
+    HResult getKind(PictureKind* kind) override
+    {
+        if (!kind)
+            return kPointer;
+        *kind = m_kind;
+        return kOk;
+    }
+    HResult getBitmap(const Bitmap32** bitmap) override
+    {
+        if (!bitmap)
+            return kPointer;
+        *bitmap = m_kind == PictureKind::Bitmap && m_bitmap.isValid() ? &m_bitmap : nullptr;
+        return kOk;
+    }
+    HResult getData(std::span<const uint8_t>* data) override
+    {
+        if (!data)
+            return kPointer;
+        *data = m_data;
+        return kOk;
+    }
+    HResult getExtent(Extent* extent) override
+    {
+        if (!extent)
+            return kPointer;
+        *extent = {};
+        if (m_kind == PictureKind::Bitmap)
+            *extent = { pixelsToHundredthsMm(m_bitmap.width), pixelsToHundredthsMm(m_bitmap.height) };
+        return kOk;
+    }
+
+    HResult getIdsOfNames(std::span<const std::string_view> names, std::span<DispId> ids) override
+    {
+        static constexpr DispatchName kNames[] = {
+            { "Type", kDispIdPictureType },
+            { "Width", kDispIdPictureWidth },
+            { "Height", kDispIdPictureHeight },
+        };
+        return lookupDispatchNames(kNames, names, ids);
+    }
+    HResult invoke(DispId id, InvokeKind kind, std::span<const Variant>, Variant* result) override
+    {
+        if (kind != InvokeKind::PropertyGet)
+            return kMemberNotFound;
+        if (!result)
+            return kPointer;
+        Extent extent;
+        getExtent(&extent);
+        switch (id) {
+        case kDispIdPictureType:
+            *result = Variant(int16_t(m_kind));
+            return kOk;
+        case kDispIdPictureWidth:
+            *result = Variant(extent.width);
+            return kOk;
+        case kDispIdPictureHeight:
+            *result = Variant(extent.height);
+            return kOk;
+        default:
+            return kMemberNotFound;
+        }
+    }
+
+    HResult classId(Guid* clsid) override
+    {
+        if (!clsid)
+            return kPointer;
+        *clsid = kStdPictureClsid;
+        return kOk;
+    }
+    HResult isDirty() override { return m_dirty ? kOk : kFalse; }
+    HResult load(IStream* stream) override
+    {
+        if (!stream)
+            return kPointer;
+        StreamReader reader(*stream);
+        uint8_t tag[4];
+        uint16_t kind = 0;
+        uint16_t reserved = 0;
+        uint32_t count = 0;
+        HResult hr = reader.readBytes(tag, 4);
+        if (succeeded(hr) && std::memcmp(tag, kTag, 4) != 0)
+            hr = kInvalidData;
+        if (succeeded(hr))
+            hr = reader.readUInt16(kind);
+        if (succeeded(hr))
+            hr = reader.readUInt16(reserved);
+        if (succeeded(hr))
+            hr = reader.readUInt32(count);
+        if (failed(hr))
+            return hr;
+        if (kind > uint16_t(PictureKind::EnhancedMetafile) || count > kMaxPictureDataBytes)
+            return kInvalidData;
+        if (reader.remaining() < count)
+            return kReadFault;
+        std::vector<uint8_t> data(count);
+        hr = reader.readBytes(data.data(), count);
+        if (failed(hr))
+            return hr;
+        auto newKind = static_cast<PictureKind>(kind);
+        if (newKind == PictureKind::Bitmap) {
+            Bitmap32 bitmap = decodeBmp(data);
+            if (!bitmap.isValid())
+                return kInvalidData;
+            m_bitmap = std::move(bitmap);
+            m_data.clear();
+        } else {
+            m_bitmap = {};
+            m_data = std::move(data);
+        }
+        m_kind = newKind;
+        m_dirty = false;
+        return kOk;
+    }
+    HResult save(IStream* stream, bool clearDirty) override
+    {
+        if (!stream)
+            return kPointer;
+        std::vector<uint8_t> encoded;
+        const std::vector<uint8_t>* data = &m_data;
+        if (m_kind == PictureKind::Bitmap) {
+            encoded = encodeBmp(m_bitmap);
+            data = &encoded;
+        }
+        StreamWriter writer(*stream);
+        HResult hr = writer.writeBytes(kTag, 4);
+        if (succeeded(hr))
+            hr = writer.writeUInt16(uint16_t(m_kind));
+        if (succeeded(hr))
+            hr = writer.writeUInt16(0);
+        if (succeeded(hr))
+            hr = writer.writeUInt32(uint32_t(data->size()));
+        if (succeeded(hr))
+            hr = writer.writeBytes(data->data(), uint32_t(data->size()));
+        if (succeeded(hr) && clearDirty)
+            m_dirty = false;
+        return hr;
+    }
+    HResult getSizeMax(uint64_t* size) override
+    {
+        if (!size)
+            return kPointer;
+        uint64_t dataBytes = m_data.size();
+        if (m_kind == PictureKind::Bitmap && m_bitmap.isValid())
+            dataBytes = 14 + 56 + uint64_t(m_bitmap.width) * uint64_t(m_bitmap.height) * 4;
+        *size = kHeaderBytes + dataBytes;
+        return kOk;
+    }
+
+    PictureKind m_kind = PictureKind::None;
+    Bitmap32 m_bitmap;
+    std::vector<uint8_t> m_data;
+    bool m_dirty = false;
+
+private:
+    ~StdPicture() = default;
+    RefCount m_refs;
+};
+
+Ref<IPicture> adoptPicture(StdPicture* picture)
+{
+    return Ref<IPicture>::adopt(static_cast<IPicture*>(picture));
+}
+
+} // namespace
+
+Ref<IPicture> createPictureFromBitmap(Bitmap32 bitmap)
+{
+    auto* picture = new (std::nothrow) StdPicture;
+    if (!picture)
+        return {};
+    if (bitmap.isValid()) {
+        picture->m_kind = PictureKind::Bitmap;
+        picture->m_bitmap = std::move(bitmap);
+    }
+    return adoptPicture(picture);
+}
+
+Ref<IPicture> createPictureFromBmpFile(std::span<const uint8_t> file, std::string* error)
+{
+    Bitmap32 bitmap = decodeBmp(file, error);
+    if (!bitmap.isValid())
+        return {};
+    return createPictureFromBitmap(std::move(bitmap));
+}
+
+Ref<IPicture> createPictureFromData(PictureKind kind, std::vector<uint8_t> data)
+{
+    auto* picture = new (std::nothrow) StdPicture;
+    if (!picture)
+        return {};
+    picture->m_kind = kind;
+    picture->m_data = std::move(data);
+    return adoptPicture(picture);
+}
+
+// Built-in class used by createInstance.
+IUnknown* createEmptyPicture()
+{
+    auto* picture = new (std::nothrow) StdPicture;
+    return picture ? static_cast<IPicture*>(picture) : nullptr;
+}
+
+HResult loadPicture(IStream* stream, const Guid& iid, void** out)
+{
+    if (!out)
+        return kPointer;
+    *out = nullptr;
+    Ref<IPicture> picture = createPictureFromBitmap({});
+    if (!picture)
+        return kOutOfMemory;
+    Ref<IPersistStream> persist = queryInterface<IPersistStream>(picture);
+    HResult hr = persist->load(stream);
+    if (failed(hr))
+        return hr;
+    return picture->queryInterface(iid, out);
+}
+
+HResult saveObjectToStream(IPersistStream* object, IStream* stream)
+{
+    if (!stream)
+        return kPointer;
+    StreamWriter writer(*stream);
+    if (!object)
+        return writer.writeGuid(Guid {});
+    Guid clsid;
+    HResult hr = object->classId(&clsid);
+    if (failed(hr))
+        return hr;
+    hr = writer.writeGuid(clsid);
+    if (failed(hr))
+        return hr;
+    return object->save(stream, true);
+}
+
+HResult loadObjectFromStream(IStream* stream, const Guid& iid, void** out)
+{
+    if (!stream || !out)
+        return kPointer;
+    *out = nullptr;
+    StreamReader reader(*stream);
+    Guid clsid;
+    HResult hr = reader.readGuid(clsid);
+    if (failed(hr) || clsid.isNull())
+        return hr;
+    Ref<IPersistStream> persist;
+    hr = createInstance(clsid, IPersistStream::kIid, persist.putVoid());
+    if (failed(hr))
+        return hr;
+    hr = persist->load(stream);
+    if (failed(hr))
+        return hr;
+    return persist->queryInterface(iid, out);
+}
+
+} // namespace quorvex::platform::component
