@@ -40,8 +40,8 @@ function(quorvex_add_leaf_directories)
 endfunction()
 
 # quorvex_add_gtest(NAME <name> SOURCES ... [LIBS ...] [QT])
-# One GoogleTest executable per test folder. QT runs it on the offscreen
-# platform so widget tests need no display.
+# One GoogleTest executable per test folder. QT marks widget tests, which
+# must run without a display (offscreen platform).
 function(quorvex_add_gtest)
   cmake_parse_arguments(ARG "QT" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -52,10 +52,10 @@ function(quorvex_add_gtest)
     QUORVEX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     QUORVEX_BINARY_DIR="${CMAKE_BINARY_DIR}")
   set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  # One variable only: a list does not survive test discovery. Widget tests
+  # (QT) pick the offscreen platform themselves when none is set, see
+  # tests/support/QtTestEnvironment.cpp.
   set(env "QUORVEX_CLASSES_ROOT=${CMAKE_BINARY_DIR}/tests/classes-root-${ARG_NAME}.ini")
-  if(ARG_QT)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
-  endif()
   include(GoogleTest)
   gtest_discover_tests(${ARG_NAME}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests

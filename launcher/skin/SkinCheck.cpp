@@ -31,8 +31,13 @@ std::vector<SkinFile> SkinPictureFiles(const SkinDefinition& skin, const std::st
         if (skin.filmLoops[static_cast<size_t>(n - 1)].useFilmLoop)
             files.push_back({FilmLoopFileName(n), "film loop " + std::to_string(n), true});
 
-    for (int n = 1; n < static_cast<int>(skin.sections.size()); ++n)
-        files.push_back({BackgroundFileName(skinName, n), "window background " + std::to_string(n), false});
+    // Further backgrounds matter only when a section shows them.
+    std::vector<bool> used(skin.sections.size(), false);
+    for (const SectionKeys& section : skin.sections)
+        used[static_cast<size_t>(section.style)] = true;
+    for (int n = 1; n < static_cast<int>(used.size()); ++n)
+        if (used[static_cast<size_t>(n)])
+            files.push_back({BackgroundFileName(skinName, n), "window background " + std::to_string(n), false});
     if (skin.shading.shadingSize() > 0)
         files.push_back({kShadeFileName, "shaded window", false});
     if (skin.info.skinThumbnail != 0)

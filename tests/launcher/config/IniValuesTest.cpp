@@ -6,34 +6,29 @@
 
 using namespace launcher;
 
-namespace {
-
-struct ReadCase {
-    const char* fileText;
-    const char* expected;
-};
-
-class ReadIniValueTest : public testing::TestWithParam<ReadCase> {};
-
-} // namespace
-
-TEST_P(ReadIniValueTest, ReadsStartupSkin)
+TEST(ReadIniValue, ReadsStartupSkinWithItsDefault)
 {
-    platform::MemoryProfileStore store;
-    if (GetParam().fileText)
-        store.setText("Quorvex.ini", GetParam().fileText);
-    EXPECT_EQ(ReadIniValue(store, "Quorvex.ini", "Options", "StartupSkin", "Slatewise"), GetParam().expected);
+    const struct {
+        const char* fileText; // nullptr: no file
+        const char* expected;
+    } cases[] = {
+        {nullptr, "Slatewise"},
+        {"[Other]\nStartupSkin=X\n", "Slatewise"},
+        {"[Options]\n", "Slatewise"},
+        {"[Options]\nStartupSkin=\n", "Slatewise"},
+        {"[Options]\nStartupSkin=   \n", "Slatewise"},
+        {"[Options]\nStartupSkin=  Dusk  \n", "Dusk"},
+        {"[options]\nstartupskin=Dusk\n", "Dusk"},
+        {"[Options]\nStartupSkin=\" Dusk \"\n", "Dusk"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileText ? c.fileText : "(no file)");
+        platform::MemoryProfileStore store;
+        if (c.fileText)
+            store.setText("Quorvex.ini", c.fileText);
+        EXPECT_EQ(ReadIniValue(store, "Quorvex.ini", "Options", "StartupSkin", "Slatewise"), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ReadIniValueTest,
-                         testing::Values(ReadCase{nullptr, "Slatewise"},                      // no file
-                                         ReadCase{"[Other]\nStartupSkin=X\n", "Slatewise"},   // no section
-                                         ReadCase{"[Options]\n", "Slatewise"},                // no key
-                                         ReadCase{"[Options]\nStartupSkin=\n", "Slatewise"},  // empty
-                                         ReadCase{"[Options]\nStartupSkin=   \n", "Slatewise"},
-                                         ReadCase{"[Options]\nStartupSkin=  Dusk  \n", "Dusk"},
-                                         ReadCase{"[options]\nstartupskin=Dusk\n", "Dusk"},
-                                         ReadCase{"[Options]\nStartupSkin=\" Dusk \"\n", "Dusk"}));
 
 TEST(ReadIniValue, CutsLongValuesTo249Characters)
 {

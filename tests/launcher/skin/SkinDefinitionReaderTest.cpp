@@ -1,5 +1,6 @@
 #include "launcher/skin/SkinDefinitionReader.h"
 #include "launcher/skin/SkinFileNames.h"
+#include "launcher/skin/WindowPlacement.h"
 #include "platform/profile/MemoryProfileStore.h"
 
 #include <gtest/gtest.h>
@@ -149,4 +150,20 @@ TEST(SkinFileNames, FollowTheSkinFolderConventions)
     EXPECT_EQ(BackgroundFileName("Dusk", 0), "Dusk.bmp");
     EXPECT_EQ(BackgroundFileName("Dusk", 2), "Dusk2.bmp");
     EXPECT_EQ(FilmLoopFileName(8), "FilmLoop8.bmp");
+}
+
+TEST(WindowPlacement, ComputesInTwipsFromTheSkinCodes)
+{
+    const TwipsPoint current{111, 222};
+    // A 301-pixel skin centred on a 1024-pixel screen: (15360 - 4515) / 2 = 5422.5.
+    EXPECT_EQ(PlaceWindow(3, 9, 15360, 11520, 4515, 3000, current).left, 5422);
+    EXPECT_EQ(PlaceWindow(3, 9, 15360, 11520, 4515, 3000, current).top, 222);
+    const TwipsPoint topRight = PlaceWindow(2, 1, 15360, 11520, 4515, 3000, current);
+    EXPECT_EQ(topRight.left, 15360 - 4515);
+    EXPECT_EQ(topRight.top, 0);
+    const TwipsPoint bottomLeft = PlaceWindow(1, 2, 15360, 11520, 4515, 3000, current);
+    EXPECT_EQ(bottomLeft.left, 0);
+    EXPECT_EQ(bottomLeft.top, 11520 - 3000);
+    // A window wider than the screen centres to a negative whole part.
+    EXPECT_EQ(PlaceWindow(3, 0, 1000, 1000, 1015, 0, current).left, -8);
 }

@@ -1,0 +1,223 @@
+#include "launcher/startup/Launcher.h"
+
+#include "launcher/config/IniValues.h"
+#include "launcher/config/SkinFolders.h"
+#include "launcher/controls/Twips.h"
+#include "launcher/dialogs/Splash.h"
+#include "platform/files/CaseInsensitivePath.h"
+#include "platform/files/DirectoryListing.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace launcher {
+
+namespace fs = std::filesystem;
+
+Launcher::Launcher(Services services, AppPaths paths)
+    : m_services(services)
+    , m_paths(std::move(paths))
+    , m_form(std::make_unique<QuorvexForm>())
+    , m_pause(services.pauseScale)
+{
+    m_form->setCloseHandler([this] { QueryUnload(); });
+}
+
+Launcher::~Launcher() = default;
+
+void Launcher::setStatus(const char* status)
+{
+    if (m_splash)
+        m_splash->setStatus(status);
+}
+
+std::string Launcher::skinValue(const char* section, const char* key, int defaultValue)
+{
+    return ReadIniValue(m_services.profiles, m_paths.SkinIniPath(m_state.CurrentSkin), section, key, defaultValue);
+}
+
+StartupResult Launcher::Load()
+{
+    m_splash = std::make_unique<Splash>();
+    m_splash->show();
+    m_splash->repaint();
+    m_pause(500);
+
+    if (std::string stopped = NormaliseSkinFolders(m_paths); !stopped.empty())
+        std::fprintf(stderr, "quorvex: %s; later skin folders keep their names\n", stopped.c_str());
+
+    CreateFirstRunFolders();
+
+    setStatus("Fonts");
+    m_pause(250);
+
+    m_state.DragHighlightButton = -1;
+    m_state.windowDragging = false;
+    m_state.CurrentSection = 1;
+
+    setStatus("Skin List");
+    m_pause(250);
+
+    m_skinNames = ListSkins(m_paths);
+    if (m_skinNames.empty()) {
+        m_splash.reset();
+        m_services.messages.show(kNoSkinsMessage, kProgramTitle);
+        return StartupResult::NoSkins;
+    }
+
+    m_state.CurrentSkin =
+        ReadIniValue(m_services.profiles, m_paths.LauncherIniPath(), "Options", "StartupSkin", kDefaultSkin);
+
+    if (!LoadSkinBackground()) {
+        m_splash.reset();
+        m_services.messages.show(kCannotLoadSkinMessage, kProgramTitle);
+        return StartupResult::CannotLoadSkin;
+    }
+
+    ScanSectionFolders();
+    InstallSkinFonts();
+    SizeWindowToPicture(m_picture1);
+    m_form->setPicture(m_picture1);
+    OutlineWindow();
+
+    setStatus("Options");
+    m_pause(250);
+    LoadSkinOptions();
+
+    setStatus("Sections");
+    m_pause(250);
+    LoadSectionPanels();
+
+    setStatus("Styles");
+    m_pause(250);
+    LoadButtonStyles();
+
+    setStatus("Icons");
+    m_pause(250);
+    BuildShortcutIcons();
+
+    setStatus("Buttons");
+    m_pause(250);
+    PopulateLaunchButtons();
+
+    MarkCurrentSection();
+    RestoreStoredPosition();
+
+    m_splash.reset();
+    m_pause(500);
+
+    LoadShadePicture();
+    m_state.StartupDone = 1;
+    PlayStartupSound();
+    m_form->show();
+    RestoreShadedState();
+    if (m_state.FirstRun)
+        ShowHelper();
+    ApplyAlwaysOnTop();
+
+    const platform::ScreenSize screen = m_services.screen.size();
+    m_state.ScreenWidthTwips = static_cast<long>(screen.widthPx) * controls::kTwipsPerPixelX;
+    m_state.ScreenHeightTwips = static_cast<long>(screen.heightPx) * controls::kTwipsPerPixelY;
+    return StartupResult::Running;
+}
+
+void Launcher::CreateFirstRunFolders()
+{
+    std::error_code error;
+    const std::string shortcuts = m_paths.AppFolder() + "shortcuts";
+    // Whatever stands there, file or folder, means the library exists.
+    if (fs::exists(fs::symlink_status(shortcuts, error)))
+        return;
+    m_state.FirstRun = true;
+    m_services.folders.create(shortcuts);
+    m_pause(250);
+    for (const char* section : {"Accessories", "Games", "Software"})
+        m_services.folders.create(shortcuts + "/" + section);
+}
+
+bool Launcher::LoadSkinBackground()
+{
+    m_picture1 = QPixmap();
+    const std::string file = platform::resolveCaseInsensitive(m_paths.SkinFolder(m_state.CurrentSkin) +
+                                                              m_state.CurrentSkin + ".bmp")
+                                 .string();
+    QImageReader reader(QString::fromStdString(file));
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        std::fprintf(stderr, "quorvex: cannot load the background %s: %s\n", file.c_str(),
+                     reader.errorString().toLocal8Bit().constData());
+        return false;
+    }
+    m_picture1 = QPixmap::fromImage(image);
+    return !m_picture1.isNull();
+}
+
+void Launcher::SizeWindowToPicture(const QPixmap& picture)
+{
+    // The window is a whole number of pixels and exactly the picture's size.
+    const int widthPx = controls::pixelsFromTwipsX(controls::twipsFromPixelsX(picture.width()));
+    const int heightPx = controls::pixelsFromTwipsY(controls::twipsFromPixelsY(picture.height()));
+    m_form->setFixedSize(widthPx, heightPx);
+}
+
+std::vector<std::string> Launcher::SkinFontFiles() const
+{
+    std::vector<std::string> fonts;
+    const std::string folder = m_paths.SkinFolder(m_state.CurrentSkin);
+    for (const std::string& name : platform::listEntries(folder, platform::EntryKind::Files)) {
+        if (name.size() >= 4 && platform::toLowerAscii(name.substr(name.size() - 4)) == ".ttf")
+            fonts.push_back(folder + name);
+    }
+    return fonts;
+}
+
+void Launcher::InstallSkinFonts()
+{
+    for (const std::string& font : SkinFontFiles())
+        m_services.fonts.add(font);
+}
+
+void Launcher::RemoveSkinFonts()
+{
+    for (const std::string& font : SkinFontFiles())
+        m_services.fonts.remove(font);
+}
+
+void Launcher::RestoreStoredPosition()
+{
+    const long left = parseWholeNumber(skinValue("UserSettings", "StartupLeft", -1)).value_or(-1);
+    const long top = parseWholeNumber(skinValue("UserSettings", "StartupTop", -1)).value_or(-1);
+    QPoint position = m_form->pos();
+    if (left >= 0)
+        position.setX(controls::pixelsFromTwipsX(static_cast<double>(left) * controls::kTwipsPerPixelX));
+    if (top >= 0)
+        position.setY(controls::pixelsFromTwipsY(static_cast<double>(top) * controls::kTwipsPerPixelY));
+    m_form->move(position);
+}
+
+void Launcher::RestoreShadedState()
+{
+    m_state.ShadedFlag = leadingWholeNumber(skinValue("UserSettings", "Shaded", 0)) != 0 ? -1 : 0;
+    if (m_state.ShadedFlag == 0)
+        return;
+    ShowLaunchControls(false);
+    // Without a shade picture the window keeps its full outline; the shade
+    // strip's behaviour decides what a roll-up looks like then.
+    if (m_picture3.isNull())
+        return;
+    SizeWindowToPicture(m_picture3);
+    m_form->setPicture(m_picture3);
+}
+
+void Launcher::QueryUnload()
+{
+    RemoveSkinFonts();
+    m_services.profiles.write(m_paths.SkinIniPath(m_state.CurrentSkin), "UserSettings", "Shaded",
+                              std::to_string(m_state.ShadedFlag));
+}
+
+} // namespace launcher

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "launcher/config/AppPaths.h"
+#include "launcher/config/LauncherState.h"
+#include "launcher/startup/Services.h"
+#include "launcher/window/PauseWithEvents.h"
+#include "launcher/window/QuorvexForm.h"
+
+#include <QPixmap>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace launcher {
+
+class Splash;
+
+enum class StartupResult {
+    Running,
+    NoSkins,        // the skins folder holds no skin
+    CannotLoadSkin, // the start-up skin's background could not be loaded
+};
+
+inline constexpr const char* kProgramTitle = "Quorvex";
+inline constexpr const char* kNoSkinsMessage = "No skins to load! Cannot run without skins!";
+inline constexpr const char* kCannotLoadSkinMessage = "Cannot load skin!";
+inline constexpr const char* kDefaultSkin = "Slatewise";
+
+// The launcher: its main window and the program-wide state, brought up by the
+// start-up sequence and put away by the close handler.
+class Launcher {
+public:
+    Launcher(Services services, AppPaths paths);
+    ~Launcher();
+
+    // Runs the whole start-up sequence. Unless the result is Running, the
+    // user has been told why and the program should end at once.
+    StartupResult Load();
+
+    // The close handler: removes the skin's fonts and stores the shade state.
+    void QueryUnload();
+
+    QuorvexForm& form() { return *m_form; }
+    LauncherState& state() { return m_state; }
+    Splash* splash() const { return m_splash.get(); }
+    const AppPaths& paths() const { return m_paths; }
+    const std::vector<std::string>& SkinNames() const { return m_skinNames; }
+
+private:
+    void setStatus(const char* status);
+    void CreateFirstRunFolders();
+    bool LoadSkinBackground();
+    void SizeWindowToPicture(const QPixmap& picture);
+    std::vector<std::string> SkinFontFiles() const;
+    void InstallSkinFonts();
+    void RemoveSkinFonts();
+    void RestoreStoredPosition();
+    void RestoreShadedState();
+    std::string skinValue(const char* section, const char* key, int defaultValue);
+
+    // Steps whose work belongs to the skin loaders, the shortcut library, the
+    // window behaviour and the dialogs; see PendingSteps.cpp.
+    void ScanSectionFolders();
+    void OutlineWindow();
+    void LoadSkinOptions();
+    void LoadSectionPanels();
+    void LoadButtonStyles();
+    void BuildShortcutIcons();
+    void PopulateLaunchButtons();
+    void MarkCurrentSection();
+    void LoadShadePicture();
+    void PlayStartupSound();
+    void ShowLaunchControls(bool visible);
+    void ShowHelper();
+    void ApplyAlwaysOnTop();
+
+    Services m_services;
+    AppPaths m_paths;
+    LauncherState m_state;
+    std::unique_ptr<QuorvexForm> m_form;
+    std::unique_ptr<Splash> m_splash;
+    PauseWithEvents m_pause;
+    std::vector<std::string> m_skinNames;
+    QPixmap m_picture1; // the skin background as loaded
+    QPixmap m_picture3; // the shade picture, when the skin has one
+};
+
+} // namespace launcher

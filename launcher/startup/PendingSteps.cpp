@@ -1,0 +1,22 @@
+// Start-up steps whose work lives with the skin loaders, the shortcut
+// library, the window's behaviour and the dialogs. Each is called at its
+// place in the start-up sequence and does nothing until its part of the
+// launcher is in place.
+#include "launcher/startup/Launcher.h"
+
+namespace launcher {
+
+void Launcher::ScanSectionFolders() {}
+void Launcher::OutlineWindow() {}
+void Launcher::LoadSectionPanels() {}
+void Launcher::LoadButtonStyles() {}
+void Launcher::BuildShortcutIcons() {}
+void Launcher::PopulateLaunchButtons() {}
+void Launcher::MarkCurrentSection() {}
+void Launcher::LoadShadePicture() {}
+void Launcher::PlayStartupSound() {}
+void Launcher::ShowLaunchControls(bool) {}
+void Launcher::ShowHelper() {}
+void Launcher::ApplyAlwaysOnTop() {}
+
+} // namespace launcher

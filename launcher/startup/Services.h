@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/desktop/FontTable.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Screen.h"
+#include "platform/files/FolderMaker.h"
+#include "platform/profile/ProfileStore.h"
+
+namespace launcher {
+
+// The platform services the launcher uses, built once in main (or by a test
+// with fakes) and handed down.
+struct Services {
+    platform::ProfileStore& profiles;
+    platform::MessageBox& messages;
+    platform::FontTable& fonts;
+    platform::Screen& screen;
+    platform::FolderMaker& folders;
+    // Multiplies every pause; tests run start-up fast while keeping its order.
+    double pauseScale = 1.0;
+};
+
+} // namespace launcher

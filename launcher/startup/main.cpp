@@ -1,0 +1,76 @@
+#include "launcher/startup/Launcher.h"
+#include "launcher/startup/SkinCheckCommand.h"
+#include "platform/desktop/FontTable.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Screen.h"
+#include "platform/files/FolderMaker.h"
+#include "platform/profile/FileProfileStore.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void printUsage()
+{
+    std::printf("usage: quorvex                    start the launcher\n"
+                "       quorvex --check-skin DIR   check a skin folder and list its problems\n"
+                "The program folder (skins/, shortcuts/, Quorvex.ini) is the executable's\n"
+                "folder, or QUORVEX_HOME when that is set.\n");
+}
+
+double pauseScale()
+{
+    const char* text = std::getenv("QUORVEX_PAUSE_SCALE");
+    if (!text || !*text)
+        return 1.0;
+    const double scale = std::strtod(text, nullptr);
+    return scale >= 0 && scale <= 10 ? scale : 1.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        printUsage();
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--check-skin") == 0) {
+        if (argc != 3) {
+            printUsage();
+            return 2;
+        }
+        return launcher::RunSkinCheck(argv[2]);
+    }
+    if (argc >= 2) {
+        std::fprintf(stderr, "quorvex: unknown argument %s\n", argv[1]);
+        printUsage();
+        return 2;
+    }
+
+    // Placing windows, polling keys and staying on top need X11; Wayland
+    // sessions run the launcher through XWayland.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Quorvex");
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    platform::FileProfileStore profiles;
+    platform::QtMessageBox messages;
+    platform::QtFontTable fonts;
+    platform::QtScreen screen;
+    platform::DiskFolderMaker folders;
+    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, pauseScale()},
+                                launcher::AppPaths::fromEnvironment());
+    if (launcher.Load() != launcher::StartupResult::Running)
+        return 1;
+    return application.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+namespace launcher {
+
+// The launcher's main window: no border, no caption; its client area is the
+// whole window, painted with the skin's background picture.
+class QuorvexForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit QuorvexForm(QWidget* parent = nullptr);
+
+    // The window's own picture, drawn at its top-left corner.
+    const QPixmap& picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+    // Called when the user (or the window system) asks the window to close.
+    void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    std::function<void()> m_closeHandler;
+};
+
+} // namespace launcher

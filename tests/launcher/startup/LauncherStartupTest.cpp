@@ -1,0 +1,173 @@
+#include "launcher/startup/Launcher.h"
+#include "platform/files/FolderMaker.h"
+#include "platform/profile/FileProfileStore.h"
+
+#include "support/TempFolder.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace launcher;
+using testsupport::TempFolder;
+
+namespace {
+
+
+void writeSkin(const TempFolder& app, const std::string& name, int widthPx = 120, int heightPx = 80,
+               const std::string& ini = "")
+{
+    app.write("skins/" + name + "/" + name + ".ini", ini);
+    QImage background(widthPx, heightPx, QImage::Format_RGB32);
+    background.fill(QColor(40, 60, 80));
+    background.save(QString::fromStdString(app.str() + "skins/" + name + "/" + name + ".bmp"), "BMP");
+}
+
+// A program folder with skins and the fakes a launcher runs on.
+class StartupTest : public testing::Test {
+protected:
+    void addSkin(const std::string& name, int widthPx = 120, int heightPx = 80, const std::string& ini = "")
+    {
+        writeSkin(app, name, widthPx, heightPx, ini);
+    }
+
+    std::unique_ptr<Launcher> makeLauncher()
+    {
+        return std::make_unique<Launcher>(Services{profiles, messages, fonts, screen, folders, 0.0},
+                                          AppPaths(app.str()));
+    }
+
+    TempFolder app;
+    platform::FileProfileStore profiles;
+    platform::RecordingMessageBox messages;
+    platform::RecordingFontTable fonts;
+    platform::FixedScreen screen{{1024, 768}};
+    platform::RecordingFolderMaker folders;
+};
+
+} // namespace
+
+TEST_F(StartupTest, FirstRunCreatesTheLibraryFoldersInOrder)
+{
+    addSkin("Slatewise");
+    auto launcher = makeLauncher();
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    EXPECT_TRUE(launcher->state().FirstRun);
+    const std::string root = app.str() + "shortcuts";
+    EXPECT_EQ(folders.created(), (std::vector<std::string>{root, root + "/Accessories", root + "/Games",
+                                                            root + "/Software"}));
+    EXPECT_TRUE(std::filesystem::is_directory(root + "/Games"));
+}
+
+TEST_F(StartupTest, AnExistingLibraryIsLeftAlone)
+{
+    addSkin("Slatewise");
+    app.write("shortcuts", "a file standing where the folder would be");
+    auto launcher = makeLauncher();
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    EXPECT_FALSE(launcher->state().FirstRun);
+    EXPECT_TRUE(folders.created().empty());
+}
+
+TEST_F(StartupTest, NoSkinsEndsWithItsMessage)
+{
+    app.write("skins/readme.txt", "no folders here");
+    auto launcher = makeLauncher();
+    EXPECT_EQ(launcher->Load(), StartupResult::NoSkins);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "No skins to load! Cannot run without skins!");
+    EXPECT_EQ(messages.shown()[0].caption, "Quorvex");
+    EXPECT_FALSE(launcher->form().isVisible());
+}
+
+TEST_F(StartupTest, UnloadableBackgroundsEndWithCannotLoadSkin)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const TempFolder&)> arrange;
+    };
+    const std::vector<Case> cases = {
+        {"background missing", [](const TempFolder& f) { f.write("skins/Slatewise/Slatewise.ini", ""); }},
+        {"background not a picture",
+         [](const TempFolder& f) { f.write("skins/Slatewise/Slatewise.bmp", "BM but not really"); }},
+        {"start-up skin has no folder",
+         [](const TempFolder& f) {
+             writeSkin(f, "Other");
+             f.write("Quorvex.ini", "[Options]\nStartupSkin=Gone\n");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        c.arrange(folder);
+        platform::RecordingMessageBox caseMessages;
+        Launcher launcher(Services{profiles, caseMessages, fonts, screen, folders, 0.0}, AppPaths(folder.str()));
+        EXPECT_EQ(launcher.Load(), StartupResult::CannotLoadSkin);
+        ASSERT_EQ(caseMessages.shown().size(), 1u);
+        EXPECT_EQ(caseMessages.shown()[0].text, "Cannot load skin!");
+        EXPECT_FALSE(launcher.form().isVisible());
+    }
+}
+
+TEST_F(StartupTest, StartupSkinComesFromTheLauncherFileWithSlatewiseAsDefault)
+{
+    addSkin("Slatewise", 100, 50);
+    addSkin("Dusk", 140, 90);
+    app.write("Quorvex.ini", "[Options]\nStartupSkin=\n");
+    auto slate = makeLauncher();
+    ASSERT_EQ(slate->Load(), StartupResult::Running);
+    EXPECT_EQ(slate->state().CurrentSkin, "Slatewise");
+
+    app.write("Quorvex.ini", "[Options]\nStartupSkin=  Dusk \n");
+    auto dusk = makeLauncher();
+    ASSERT_EQ(dusk->Load(), StartupResult::Running);
+    EXPECT_EQ(dusk->state().CurrentSkin, "Dusk");
+    EXPECT_EQ(dusk->form().size(), QSize(140, 90)); // the window is the background's size
+    EXPECT_EQ(dusk->SkinNames(), (std::vector<std::string>{"Dusk", "Slatewise"}));
+}
+
+TEST_F(StartupTest, StoredPositionWinsOverPlacementUnlessNegative)
+{
+    addSkin("Slatewise", 100, 50, "[SkinInfo]\nPositionX=2\nPositionY=2\n[UserSettings]\nStartupLeft=0\n");
+    auto launcher = makeLauncher();
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    EXPECT_EQ(launcher->form().pos(), QPoint(0, 768 - 50)); // left stored, top placed at the bottom
+
+    addSkin("Slatewise", 100, 50, "[SkinInfo]\nPositionX=3\n[UserSettings]\nStartupLeft=-1\nStartupTop=33\n");
+    auto placed = makeLauncher();
+    ASSERT_EQ(placed->Load(), StartupResult::Running);
+    EXPECT_EQ(placed->form().pos(), QPoint((1024 - 100) / 2, 33));
+    EXPECT_EQ(placed->state().ScreenWidthTwips, 1024 * 15);
+    EXPECT_EQ(placed->state().ScreenHeightTwips, 768 * 15);
+}
+
+TEST_F(StartupTest, ShadeStateIsStoredAtClose)
+{
+    addSkin("Slatewise", 100, 50, "[UserSettings]\nShaded=1\n");
+    auto shaded = makeLauncher();
+    ASSERT_EQ(shaded->Load(), StartupResult::Running);
+    EXPECT_EQ(shaded->state().ShadedFlag, -1);
+    shaded->form().close();
+    EXPECT_EQ(profiles.read(app.str() + "skins/Slatewise/Slatewise.ini", "UserSettings", "Shaded"), "-1");
+
+    addSkin("Slatewise", 100, 50, "; keep me\n[UserSettings]\nShaded=-1\n");
+    auto unshaded = makeLauncher();
+    ASSERT_EQ(unshaded->Load(), StartupResult::Running);
+    unshaded->state().ShadedFlag = 0; // the user rolled the window down
+    unshaded->QueryUnload();
+    EXPECT_EQ(app.read("skins/Slatewise/Slatewise.ini"), "; keep me\n[UserSettings]\nShaded=0\n");
+}
+
+TEST_F(StartupTest, SkinFontsAreAddedForTheRunAndRemovedAtClose)
+{
+    addSkin("Slatewise");
+    app.write("skins/Slatewise/Title.TTF", "font");
+    app.write("skins/Slatewise/notes.ttf.txt", "not a font");
+    auto launcher = makeLauncher();
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    const std::string font = app.str() + "skins/Slatewise/Title.TTF";
+    EXPECT_EQ(fonts.calls(), (std::vector<std::string>{"add " + font}));
+    launcher->QueryUnload();
+    EXPECT_EQ(fonts.calls(), (std::vector<std::string>{"add " + font, "remove " + font}));
+}
