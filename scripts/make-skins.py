@@ -109,12 +109,6 @@ def vertical(top_colour, bottom_colour, y0, y1):
     return paint
 
 
-def radial(inner, outer, cx, cy, radius):
-    def paint(x, y):
-        return mix(inner, outer, min(1.0, math.hypot(x - cx, y - cy) / radius))
-    return paint
-
-
 # ---------------------------------------------------------------------------
 # Signed distance shapes (negative inside, in pixels)
 # ---------------------------------------------------------------------------
@@ -244,11 +238,15 @@ class Canvas:
         c.px = [self.px[(y + j) * self.width + x + i] for j in range(h) for i in range(w)]
         return c
 
-    def paste(self, other, x, y):
+    def paste(self, other, x, y, see_through=False):
+        """Copies another canvas in; with see_through its magenta pixels are skipped."""
         for j in range(other.height):
             for i in range(other.width):
+                c = other.px[j * other.width + i]
+                if see_through and c == MAGENTA:
+                    continue
                 if 0 <= x + i < self.width and 0 <= y + j < self.height:
-                    self.px[(y + j) * self.width + x + i] = other.px[j * other.width + i]
+                    self.px[(y + j) * self.width + x + i] = c
 
     def get(self, x, y):
         return self.px[y * self.width + x]
@@ -278,15 +276,12 @@ class Canvas:
                                     old[2] + (c[2] - old[2]) * a)
 
     def shadow(self, shape, colour, softness, alpha):
-        """A soft drop shadow: opacity falls off over `softness` pixels."""
-        grown = sd_grow(shape, softness)
-
-        def soft(x, y):
-            return shape(x, y)
-        x0, y0, x1, y1 = grown.box
+        """A soft shadow or glow: full inside the shape, fading out over
+        `softness` pixels beyond its edge."""
+        x0, y0, x1, y1 = sd_grow(shape, softness).box
         for y in range(max(0, int(y0)), min(self.height, int(math.ceil(y1)) + 1)):
             for x in range(max(0, int(x0)), min(self.width, int(math.ceil(x1)) + 1)):
-                d = soft(x + 0.5, y + 0.5)
+                d = shape(x + 0.5, y + 0.5)
                 if d >= softness:
                     continue
                 t = 1.0 if d <= 0 else 1.0 - d / softness
@@ -325,7 +320,8 @@ class Canvas:
         return out
 
     def scaled(self, width, height):
-        """Box-filtered downscale; magenta counts as `matte` so it does not bleed."""
+        """Box-filtered downscale (magenta is averaged like any colour, so
+        replace it first where it must not bleed)."""
         out = Canvas(width, height)
         sx, sy = self.width / width, self.height / height
         for y in range(height):
@@ -357,7 +353,7 @@ class Canvas:
 
 
 # ---------------------------------------------------------------------------
-# Stroke lettering for word marks (capitals on a 0..8 x 0..12 grid)
+# Stroke lettering for the word mark (capitals on a 0..8 x 0..12 grid)
 # ---------------------------------------------------------------------------
 
 def glyph(letter, ox, oy, scale, hw):
@@ -376,17 +372,11 @@ def glyph(letter, ox, oy, scale, hw):
         return sd_ring(sd_round_rect(*p(0, 0), *p(8, 12), 4 * scale), hw)
 
     shapes = {
-        "A": lambda: sd_union(line((0, 12), (4, 0), (8, 12)), line((1.6, 7.5), (6.4, 7.5))),
         "E": lambda: sd_union(line((8, 0), (0, 0), (0, 12), (8, 12)), line((0, 6), (6, 6))),
-        "F": lambda: sd_union(line((8, 0), (0, 0), (0, 12)), line((0, 6), (6, 6))),
-        "L": lambda: line((0, 0), (0, 12), (8, 12)),
-        "M": lambda: line((0, 12), (0, 0), (4, 7), (8, 0), (8, 12)),
         "O": oval,
         "Q": lambda: sd_union(oval(), line((5, 8.5), (8.5, 12.5))),
         "R": lambda: sd_union(line((0, 12), (0, 0), (4.5, 0)), arc(4.5, 3.2, 3.2, -90, 90),
                               line((4.5, 6.4), (0, 6.4)), line((4, 6.4), (8, 12))),
-        "S": lambda: sd_union(arc(4, 3, 3.5, -20, -270), arc(4, 9, 3, -90, 160),
-                              line((4, 6), (4, 6))),
         "U": lambda: sd_union(line((0, 0), (0, 8)), line((8, 0), (8, 8)), arc(4, 8, 4, 0, 180)),
         "V": lambda: line((0, 0), (4, 12), (8, 0)),
         "X": lambda: sd_union(line((0, 0), (8, 12)), line((8, 0), (0, 12))),
@@ -394,18 +384,14 @@ def glyph(letter, ox, oy, scale, hw):
     return shapes[letter]()
 
 
-def word_mark(canvas, text, x, y, cap_height, tracking, paint, weight=1.0):
+def word_mark(canvas, text, x, y, cap_height, tracking, paint):
     scale = cap_height / 12.0
-    hw = 0.55 * weight + 0.05 * cap_height
+    hw = 0.55 + 0.05 * cap_height
     for ch in text:
         if ch != " ":
             canvas.fill(glyph(ch, x, y, scale, hw), paint)
         x += 8 * scale + tracking
     return x
-
-
-def word_width(text, cap_height, tracking):
-    return len(text) * (8 * cap_height / 12.0 + tracking) - tracking
 
 
 # ---------------------------------------------------------------------------
@@ -519,10 +505,35 @@ def ini_section(name, rows, comment=None):
     lines.append("[%s]" % name)
     for row in rows:
         if isinstance(row, str):
-            lines.append("; " + row)
+            lines += ["; " + part for part in row.split("\n")]
         else:
             lines.append("%s=%s" % row)
     return "\n".join(lines) + "\n"
+
+
+def skin_info_section(name, comment, description, startup_sound, sections, styles):
+    return ini_section("SkinInfo", [
+        ("SkinName", name),
+        ("AuthorName", "The Quorvex team"),
+        ("AuthorWebsite", "https://quorvex.example/skins"),
+        ("AuthorEmail", "skins@quorvex.example"),
+        ("AuthorComment", comment),
+        ("SkinCopyright", "Part of Quorvex; free to copy and adapt."),
+        ("SkinDescription", description),
+        "1: the chooser shows thumbnail.bmp from this folder; 0: the launcher's nothumb.bmp.",
+        ("SkinThumbnail", 1),
+        ("SkinStartupSound", startup_sound),
+        "Modifiers in this order only: ctrl+ alt+ shift+, then ScrollLock, F1..F16, A..Z or 0..9.",
+        ("Hotkey", "ScrollLock"),
+        "0: other windows may cover the launcher; the hot key brings it back to the front.",
+        ("AlwaysOnTop", 0),
+        ("enableSound", 1),
+        "First placement: X 1 left edge, 2 right edge, 3 centred; Y 1 top, 2 bottom, 3 centred.",
+        ("PositionX", 2),
+        ("PositionY", 1),
+        ("SectionNum", sections),
+        ("ActionButtonStyles", styles),
+    ], "The skin as a whole: what the chooser shows, and how the window starts.")
 
 
 def action_button_rows(prefix, left, top, sounds, transparency=1):
@@ -530,6 +541,49 @@ def action_button_rows(prefix, left, top, sounds, transparency=1):
     return [("Transparency", transparency), ("Left", left), ("Top", top), ("RegionOnly", 0),
             (prefix + "DownSound", down), (prefix + "UpSound", up),
             (prefix + "Sound", action), (prefix + "HoverSound", hover)]
+
+
+def font_rows(size, bold=0):
+    return [("FontName", "DejaVu Sans"), ("FontSize", size), ("FontBold", bold), ("FontItalic", 0)]
+
+
+def section_rows(background_note, style, left, top, sounds, colours, slots_note, slots):
+    """A section button: sounds are (hover, down, up), colours (normal, hover, current)."""
+    hover, down, up = sounds
+    normal, hover_colour, current = colours
+    return [
+        background_note,
+        ("Style", style),
+        ("Transparency", 1),
+        ("Left", left), ("Top", top),
+        "Caption placement on the tab: 7 is centred both ways; 255 shows no caption.",
+        ("TextAlignment", 7),
+        ("HoverSound", hover), ("MouseDownSound", down), ("MouseUpSound", up),
+        ("RegionOnly", 0),
+        ("FontColor", normal), ("HoverColor", hover_colour), ("CurrentColor", current),
+    ] + font_rows(8) + [slots_note, ("ActionButtonNumber", len(slots))] + slot_rows(slots)
+
+
+def launch_style_rows(caption, sounds, icon, colours, font_size):
+    """A launch-button style. caption: (note, label alignment, left, top,
+    width, height); sounds: hover, down, up, drag-over, drop; icon: (note,
+    alignment, size code); colours: (normal, pointer over)."""
+    note, alignment, left, top, width, height = caption
+    hover, down, up, drag_over, drop = sounds
+    icon_note, icon_alignment, icon_size = icon
+    return [
+        ("Transparency", 1), ("RegionOnly", 0),
+        note,
+        ("TextAlignment", alignment),
+        "CaptionAlignment 255: the button itself draws no caption; the label does.",
+        ("CaptionAlignment", 255),
+        ("TextLeft", left), ("TextTop", top), ("TextWidth", width), ("TextHeight", height),
+        ("HoverSound", hover), ("MouseDownSound", down), ("MouseUpSound", up),
+        ("OLEHoverSound", drag_over), ("OLEDropSound", drop),
+        icon_note,
+        ("IconAlignment", icon_alignment), ("IconSize", icon_size),
+        ("FontColor", colours[0]), ("FontHoverColor", colours[1]),
+    ] + font_rows(font_size)
 
 
 def slot_rows(slots):
@@ -614,15 +668,17 @@ def palette_glyph(dot_colours):
 
 
 def write_action_buttons(out, folder, background, positions, size, radius, looks, palette_dots):
-    """Exit_*, SC_* and sm_* pictures; looks maps 'up'/'down'/'hover' to a
-    ButtonLook per button kind."""
+    """Writes the Exit_*, SC_* and sm_* pictures and returns the up ones by
+    name; looks maps each name to a ButtonLook per state."""
     kinds = [("Exit", close_glyph), ("SC", add_glyph), ("sm", palette_glyph(palette_dots))]
+    up = {}
     for name, glyph_fn in kinds:
         x, y = positions[name]
         for state in ("up", "down", "hover"):
-            look = looks[name][state]
-            out.bitmap("%s/%s_%s.bmp" % (folder, name, state),
-                       draw_action_button(background, x, y, size, radius, look, glyph_fn))
+            picture = draw_action_button(background, x, y, size, radius, looks[name][state], glyph_fn)
+            out.bitmap("%s/%s_%s.bmp" % (folder, name, state), picture)
+            up.setdefault(name, picture)
+    return up
 
 
 def sample_icon(kind, x, y, size, hue):
@@ -855,8 +911,8 @@ class Slatewise:
         out, folder = self.out, self.folder
         bg = self.background()
         out.bitmap("%s/%s.bmp" % (folder, self.NAME), bg)
-        write_action_buttons(out, folder, bg, self.action_positions, self.BUTTON, 6, self.action_looks(),
-                             (hex_colour("e07a6a"), hex_colour("f0c75e"), hex_colour("6fb7e0")))
+        buttons = write_action_buttons(out, folder, bg, self.action_positions, self.BUTTON, 6, self.action_looks(),
+                                       (hex_colour("e07a6a"), hex_colour("f0c75e"), hex_colour("6fb7e0")))
         tabs = {}
         for i in range(4):
             for s in range(1, 5):
@@ -867,13 +923,6 @@ class Slatewise:
             tiles[s] = self.tile(bg, s)
             out.bitmap("%s/style000_%d.bmp" % (folder, s), tiles[s])
         self.sounds()
-        buttons = {name: bg.crop(x, y, self.BUTTON, self.BUTTON) for name, (x, y) in self.action_positions.items()}
-        looks = self.action_looks()
-        buttons = {n: draw_action_button(bg, x, y, self.BUTTON, 6, looks[n]["up"], g) for n, (x, y), g in
-                   (("Exit", self.action_positions["Exit"], close_glyph),
-                    ("SC", self.action_positions["SC"], add_glyph),
-                    ("sm", self.action_positions["sm"],
-                     palette_glyph((hex_colour("e07a6a"), hex_colour("f0c75e"), hex_colour("6fb7e0")))))}
         preview = self.preview(bg, tabs, tiles, buttons)
         out.bitmap("%s/thumbnail.bmp" % folder, thumbnail_from(preview, hex_colour("d9dde2")))
         out.text("%s/%s.ini" % (folder, self.NAME), self.ini())
@@ -882,27 +931,10 @@ class Slatewise:
     def ini(self):
         x0 = self.action_positions
         parts = [INI_HEADER % {"name": self.NAME, "w": self.W, "h": self.H}]
-        parts.append(ini_section("SkinInfo", [
-            ("SkinName", "Slatewise"),
-            ("AuthorName", "The Quorvex team"),
-            ("AuthorWebsite", "https://quorvex.example/skins"),
-            ("AuthorEmail", "skins@quorvex.example"),
-            ("AuthorComment", "Drawn entirely by scripts/make-skins.py; change the script, not the bitmaps."),
-            ("SkinCopyright", "Part of Quorvex; free to copy and adapt."),
-            ("SkinDescription", "Calm slate blue and graphite. Four tabs, sixteen launch tiles per tab, a clock."),
-            "1: the chooser shows thumbnail.bmp from this folder; 0: the launcher's nothumb.bmp.",
-            ("SkinThumbnail", 1),
-            ("SkinStartupSound", "startup.wav"),
-            "Modifiers in this order only: ctrl+ alt+ shift+, then ScrollLock, F1..F16, A..Z or 0..9.",
-            ("Hotkey", "ScrollLock"),
-            ("AlwaysOnTop", 0),
-            ("enableSound", 1),
-            "First placement: X 1 left edge, 2 right edge, 3 centred; Y 1 top, 2 bottom, 3 centred.",
-            ("PositionX", 2),
-            ("PositionY", 1),
-            ("SectionNum", 4),
-            ("ActionButtonStyles", 1),
-        ], "The skin as a whole: what the chooser shows, and how the window starts."))
+        parts.append(skin_info_section(
+            "Slatewise", "Drawn entirely by scripts/make-skins.py; change the script, not the bitmaps.",
+            "Calm slate blue and graphite. Four tabs, sixteen launch tiles per tab, a clock.",
+            "startup.wav", 4, 1))
         sounds = ("click.wav", "tick.wav", "", "hover.wav")
         parts.append(ini_section("ExitButton", action_button_rows("Exit", *x0["Exit"], sounds[:2] + ("goodbye.wav",) + sounds[3:]),
                      "The three action buttons sit in the title band. Each is as large as its _up picture;\n"
@@ -927,42 +959,22 @@ class Slatewise:
         ], "No window shade in this skin: Width and Height 0 switch it off."))
         parts.append("; No animations either: without [FilmLoop1] .. [FilmLoop8] sections none plays.\n")
         for i in range(4):
-            rows = [
-                "Background 0 is Slatewise.bmp; every tab keeps it.",
-                ("Style", 0),
-                ("Transparency", 1),
-                ("Left", self.tab_x(i)), ("Top", self.TAB_Y),
-                "Caption placement on the tab: 7 is centred both ways; 255 shows no caption.",
-                ("TextAlignment", 7),
-                ("HoverSound", "hover.wav"), ("MouseDownSound", "click.wav"), ("MouseUpSound", "tick.wav"),
-                ("RegionOnly", 0),
-                ("FontColor", "9FB0C1"), ("HoverColor", "E6EDF3"), ("CurrentColor", "FFFFFF"),
-                ("FontName", "DejaVu Sans"), ("FontSize", 8), ("FontBold", 0), ("FontItalic", 0),
-                "Sixteen launch tiles, four rows of four, positions from the window's top-left corner.",
-                ("ActionButtonNumber", len(self.slots())),
-            ] + slot_rows(self.slots())
+            rows = section_rows("Background 0 is Slatewise.bmp; every tab keeps it.", 0, self.tab_x(i), self.TAB_Y,
+                                ("hover.wav", "click.wav", "tick.wav"), ("9FB0C1", "E6EDF3", "FFFFFF"),
+                                "Sixteen launch tiles, four rows of four, positions from the window's top-left corner.",
+                                self.slots())
             comment = None
             if i == 0:
                 comment = ("Sections are the tabs along the top of the well, one per folder below shortcuts.\n"
                            "Pictures section<NN>_1..4.bmp: 1 normal, 2 current, 3 pointer over, 4 pressed.\n"
                            "The current tab is drawn in the well's own colour so that it joins it.")
             parts.append(ini_section("Section%02d" % i, rows, comment))
-        parts.append(ini_section("Style000", [
-            ("Transparency", 1),
-            ("RegionOnly", 0),
-            "The caption is a label below the tile: 0 left, 1 right, 2 centred, 255 none.",
-            ("TextAlignment", 2),
-            "CaptionAlignment 255: the tile itself draws no caption.",
-            ("CaptionAlignment", 255),
-            ("TextLeft", 0), ("TextTop", self.TILE_H + 2), ("TextWidth", self.TILE_W), ("TextHeight", 16),
-            ("HoverSound", "hover.wav"), ("MouseDownSound", "click.wav"), ("MouseUpSound", "tick.wav"),
-            ("OLEHoverSound", "hover.wav"), ("OLEDropSound", "drop.wav"),
-            "Icon centred on the tile; IconSize 1 is the 32-pixel icon, 2 the 16-pixel one, 0 none.",
-            ("IconAlignment", 7),
-            ("IconSize", 1),
-            ("FontColor", "C9D5E1"), ("FontHoverColor", "FFFFFF"),
-            ("FontName", "DejaVu Sans"), ("FontSize", 7), ("FontBold", 0), ("FontItalic", 0),
-        ], "Launch tiles. Pictures style000_1..4.bmp: 1 normal, 2 pointer over, 3 pressed,\n"
+        parts.append(ini_section("Style000", launch_style_rows(
+            ("The caption is a label below the tile: 0 left, 1 right, 2 centred, 255 none.",
+             2, 0, self.TILE_H + 2, self.TILE_W, 16),
+            ("hover.wav", "click.wav", "tick.wav", "hover.wav", "drop.wav"),
+            ("Icon centred on the tile (7); IconSize 1 is the 32-pixel icon, 2 the 16-pixel one, 0 none.", 7, 1),
+            ("C9D5E1", "FFFFFF"), 7), "Launch tiles. Pictures style000_1..4.bmp: 1 normal, 2 pointer over, 3 pressed,\n"
            "4 released over the tile (the shortcut is being opened)."))
         return "\n".join(parts)
 
@@ -1055,14 +1067,12 @@ class Ferrolume:
         c.cut_outline(self.outline(), self.RIM, self.RIM_SOFT)
         return c
 
-    def shade_picture(self, full):
-        """The rolled-up window: the cap alone, with its own outline."""
-        shade = full.crop(0, 0, self.W, self.CAP_H)
+    def shade_picture(self):
+        """The rolled-up window: the cap alone, with its own outline. It has
+        the same top-left corner as the full window, so the film loop, the
+        clock and the action buttons keep their places on it."""
         c = Canvas(self.W, self.CAP_H, self.CAP_BOTTOM)
         self.paint_cap(c)
-        for y in range(self.CAP_H):
-            for x in range(self.W):
-                c.set(x, y, shade.get(x, y) if y < self.BODY[1] else c.get(x, y))
         c.cut_outline(self.cap_shape(), self.RIM, self.RIM_SOFT)
         return c
 
@@ -1189,16 +1199,8 @@ class Ferrolume:
                     p.fill(shape, paint)
                 p.fill(sd_round_rect(x + 22, y + 10, x + 22 + 30 + (n * 7) % 30, y + 13, 1.5), self.INK, 0.6)
         for name, (x, y) in self.action_positions.items():
-            pic = buttons[name]
-            for j in range(pic.height):
-                for i in range(pic.width):
-                    if pic.get(i, j) != MAGENTA:
-                        p.set(x + i, y + j, pic.get(i, j))
-        fx, fy, size, _ = self.FILM
-        for j in range(size):
-            for i in range(size):
-                if film.get(i, j) != MAGENTA:
-                    p.set(fx + i, fy + j, film.get(i, j))
+            p.paste(buttons[name], x, y, see_through=True)
+        p.paste(film, self.FILM[0], self.FILM[1], see_through=True)
         return p
 
     def build(self):
@@ -1207,7 +1209,7 @@ class Ferrolume:
         bg = backgrounds[0]
         for n, picture in enumerate(backgrounds):
             out.bitmap("%s/%s%s.bmp" % (folder, self.NAME, n if n else ""), picture)
-        out.bitmap(folder + "/shade.bmp", self.shade_picture(bg))
+        out.bitmap(folder + "/shade.bmp", self.shade_picture())
         film = self.film_strip(bg)
         out.bitmap(folder + "/FilmLoop1.bmp", film)
         buttons = {}
@@ -1241,28 +1243,11 @@ class Ferrolume:
     def ini(self):
         pos = self.action_positions
         parts = [INI_HEADER % {"name": self.NAME, "w": self.W, "h": self.H}]
-        parts.append(ini_section("SkinInfo", [
-            ("SkinName", "Ferrolume"),
-            ("AuthorName", "The Quorvex team"),
-            ("AuthorWebsite", "https://quorvex.example/skins"),
-            ("AuthorEmail", "skins@quorvex.example"),
-            ("AuthorComment", "Drawn entirely by scripts/make-skins.py. Double-click the title to roll the window up."),
-            ("SkinCopyright", "Part of Quorvex; free to copy and adapt."),
-            ("SkinDescription", "Warm charcoal with an ember glow. Six side tabs, large and compact tiles, "
-                                "a 24-hour clock and a window shade."),
-            ("SkinThumbnail", 1),
-            ("SkinStartupSound", "kindle.wav"),
-            "Modifiers in this order only: ctrl+ alt+ shift+, then ScrollLock, F1..F16, A..Z or 0..9.",
-            ("Hotkey", "ScrollLock"),
-            "0: other windows may cover the launcher; the hot key brings it back to the front.",
-            ("AlwaysOnTop", 0),
-            ("enableSound", 1),
-            "First placement: X 1 left edge, 2 right edge, 3 centred; Y 1 top, 2 bottom, 3 centred.",
-            ("PositionX", 2),
-            ("PositionY", 1),
-            ("SectionNum", self.TABS),
-            ("ActionButtonStyles", 2),
-        ], "The skin as a whole: what the chooser shows, and how the window starts."))
+        parts.append(skin_info_section(
+            "Ferrolume", "Drawn entirely by scripts/make-skins.py. Double-click the title to roll the window up.",
+            "Warm charcoal with an ember glow. Six side tabs, large and compact tiles, "
+            "a 24-hour clock and a window shade.",
+            "kindle.wav", self.TABS, 2))
         sounds = ("tap.wav", "lift.wav", "", "glow.wav")
         parts.append(ini_section(
             "ExitButton", action_button_rows("Exit", *pos["Exit"], sounds[:2] + ("embers-out.wav",) + sounds[3:], 0),
@@ -1303,20 +1288,11 @@ class Ferrolume:
                  "the brass background, Ferrolume2.bmp")
         for i in range(self.TABS):
             style = i % len(self.ACCENTS)
-            rows = [
-                "Window background while this tab is current: %s." % names[style],
-                ("Style", style),
-                ("Transparency", 1),
-                ("Left", self.TAB_X), ("Top", self.tab_y(i)),
-                "Caption placement on the tab: 7 is centred both ways; 255 shows no caption.",
-                ("TextAlignment", 7),
-                ("HoverSound", "glow.wav"), ("MouseDownSound", "tap.wav"), ("MouseUpSound", "lift.wav"),
-                ("RegionOnly", 0),
-                ("FontColor", "A8988A"), ("HoverColor", "EAD9C4"), ("CurrentColor", "FFF3E4"),
-                ("FontName", "DejaVu Sans"), ("FontSize", 8), ("FontBold", 0), ("FontItalic", 0),
-                "Six large tiles (style 0) above the rule, ten compact rows (style 1) below it.",
-                ("ActionButtonNumber", len(self.slots())),
-            ] + slot_rows(self.slots())
+            rows = section_rows("Window background while this tab is current: %s." % names[style], style,
+                                self.TAB_X, self.tab_y(i), ("glow.wav", "tap.wav", "lift.wav"),
+                                ("A8988A", "EAD9C4", "FFF3E4"),
+                                "Six large tiles (style 0) above the rule, ten compact rows (style 1) below it.",
+                                self.slots())
             comment = None
             if i == 0:
                 comment = ("The tabs run down the left side, one per folder below shortcuts.\n"
@@ -1326,38 +1302,20 @@ class Ferrolume:
                            "Backgrounds load in order and stop at the first missing number, so keep them\n"
                            "consecutive.")
             parts.append(ini_section("Section%02d" % i, rows, comment))
-        common_sounds = [("HoverSound", "glow.wav"), ("MouseDownSound", "tap.wav"), ("MouseUpSound", "lift.wav"),
-                         ("OLEHoverSound", "glow.wav"), ("OLEDropSound", "settle.wav")]
+        sounds = ("glow.wav", "tap.wav", "lift.wav", "glow.wav", "settle.wav")
         bw, bh = self.BIG
-        parts.append(ini_section("Style000", [
-            ("Transparency", 1), ("RegionOnly", 0),
-            "The caption is a label below the tile: 0 left, 1 right, 2 centred, 255 none.",
-            ("TextAlignment", 2),
-            "CaptionAlignment 255: the tile itself draws no caption.",
-            ("CaptionAlignment", 255),
-            ("TextLeft", 0), ("TextTop", bh + 2), ("TextWidth", bw), ("TextHeight", 16),
-        ] + common_sounds + [
-            "The 32-pixel icon (IconSize 1) centred on the tile (IconAlignment 7).",
-            ("IconAlignment", 7), ("IconSize", 1),
-            ("FontColor", "D9C8B4"), ("FontHoverColor", "FFF3E4"),
-            ("FontName", "DejaVu Sans"), ("FontSize", 7), ("FontBold", 0), ("FontItalic", 0),
-        ], "Large tiles. Pictures style000_1..4.bmp: 1 normal, 2 pointer over, 3 pressed,\n"
+        parts.append(ini_section("Style000", launch_style_rows(
+            ("The caption is a label below the tile: 0 left, 1 right, 2 centred, 255 none.", 2, 0, bh + 2, bw, 16),
+            sounds, ("The 32-pixel icon (IconSize 1) centred on the tile (IconAlignment 7).", 7, 1),
+            ("D9C8B4", "FFF3E4"), 7), "Large tiles. Pictures style000_1..4.bmp: 1 normal, 2 pointer over, 3 pressed,\n"
            "4 released over the tile (the shortcut is being opened)."))
         sw_, sh_ = self.SMALL
-        parts.append(ini_section("Style001", [
-            ("Transparency", 1), ("RegionOnly", 0),
-            "Caption left-aligned beside the icon, inside the row.",
-            ("TextAlignment", 0),
-            ("CaptionAlignment", 255),
-            ("TextLeft", 22), ("TextTop", 3), ("TextWidth", sw_ - 26), ("TextHeight", sh_ - 6),
-        ] + common_sounds + [
-            "The 16-pixel icon (IconSize 2) at the left, centred vertically (IconAlignment 1).",
-            "Placement codes: 0 left-top, 1 left-middle, 2 left-bottom, 3 right-top, 4 right-middle,",
-            "5 right-bottom, 6 centre-top, 7 centre-middle, 8 centre-bottom.",
-            ("IconAlignment", 1), ("IconSize", 2),
-            ("FontColor", "C9B8A5"), ("FontHoverColor", "FFF3E4"),
-            ("FontName", "DejaVu Sans"), ("FontSize", 8), ("FontBold", 0), ("FontItalic", 0),
-        ], "Compact rows. Pictures style001_1..4.bmp, in the same order as style 0."))
+        parts.append(ini_section("Style001", launch_style_rows(
+            ("Caption left-aligned (0) beside the icon, inside the row.", 0, 22, 3, sw_ - 26, sh_ - 6),
+            sounds, ("The 16-pixel icon (IconSize 2) at the left, centred vertically (IconAlignment 1).\n"
+                     "Placement codes: 0 left-top, 1 left-middle, 2 left-bottom, 3 right-top, 4 right-middle,\n"
+                     "5 right-bottom, 6 centre-top, 7 centre-middle, 8 centre-bottom.", 1, 2),
+            ("C9B8A5", "FFF3E4"), 8), "Compact rows. Pictures style001_1..4.bmp, in the same order as style 0."))
         return "\n".join(parts)
 
 
