@@ -5,9 +5,9 @@
 
 namespace controls {
 
-// Remembers the mask-keyed versions of the last few pictures shown. A button
-// cycles through a handful of state pictures on every hover and press, so
-// keying each picture once keeps the pointer's path free of pixel scans.
+// Remembers the mask-keyed versions of the last pictures shown. Buttons cycle
+// through a handful of state pictures on every hover and press, so keying each
+// picture once keeps the pointer's path free of pixel scans.
 class MaskedPixmapCache {
 public:
     explicit MaskedPixmapCache(int capacity = 8);
@@ -17,6 +17,7 @@ public:
     QPixmap masked(const QPixmap& source);
 
     int size() const { return static_cast<int>(m_entries.size()); }
+    void clear() { m_entries.clear(); }
 
 private:
     struct Entry {

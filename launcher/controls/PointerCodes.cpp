@@ -1,41 +1,52 @@
 #include "launcher/controls/PointerCodes.h"
 
+#include <utility>
+
 namespace controls {
+
+namespace {
+
+template <typename Flags, typename Flag, size_t N>
+int codeFromFlags(Flags flags, const std::pair<Flag, int> (&table)[N])
+{
+    int code = 0;
+    for (const auto& [flag, bit] : table) {
+        if (flags & flag)
+            code |= bit;
+    }
+    return code;
+}
+
+} // namespace
 
 int mouseButtonCode(Qt::MouseButtons buttons)
 {
-    int code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= MouseButtonCode::kLeft;
-    if (buttons & Qt::RightButton)
-        code |= MouseButtonCode::kRight;
-    if (buttons & Qt::MiddleButton)
-        code |= MouseButtonCode::kMiddle;
-    return code;
+    static constexpr std::pair<Qt::MouseButton, int> kTable[] = {
+        {Qt::LeftButton, MouseButtonCode::kLeft},
+        {Qt::RightButton, MouseButtonCode::kRight},
+        {Qt::MiddleButton, MouseButtonCode::kMiddle},
+    };
+    return codeFromFlags(buttons, kTable);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= ShiftCode::kShift;
-    if (modifiers & Qt::ControlModifier)
-        code |= ShiftCode::kCtrl;
-    if (modifiers & Qt::AltModifier)
-        code |= ShiftCode::kAlt;
-    return code;
+    static constexpr std::pair<Qt::KeyboardModifier, int> kTable[] = {
+        {Qt::ShiftModifier, ShiftCode::kShift},
+        {Qt::ControlModifier, ShiftCode::kCtrl},
+        {Qt::AltModifier, ShiftCode::kAlt},
+    };
+    return codeFromFlags(modifiers, kTable);
 }
 
 int dropEffectCode(Qt::DropActions actions)
 {
-    int code = DropEffectCode::kNone;
-    if (actions & Qt::CopyAction)
-        code |= DropEffectCode::kCopy;
-    if (actions & Qt::MoveAction)
-        code |= DropEffectCode::kMove;
-    if (actions & Qt::LinkAction)
-        code |= DropEffectCode::kLink;
-    return code;
+    static constexpr std::pair<Qt::DropAction, int> kTable[] = {
+        {Qt::CopyAction, DropEffectCode::kCopy},
+        {Qt::MoveAction, DropEffectCode::kMove},
+        {Qt::LinkAction, DropEffectCode::kLink},
+    };
+    return codeFromFlags(actions, kTable);
 }
 
 Qt::DropAction safeDropAction(Qt::DropActions possible)

@@ -1,8 +1,10 @@
 #include "launcher/controls/SkinPanel.h"
 
 #include "launcher/controls/MaskColour.h"
+#include "launcher/controls/MaskedPixmapCache.h"
 #include "launcher/controls/Twips.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -26,6 +28,21 @@ namespace {
 bool samePicture(const QPixmap& a, const QPixmap& b)
 {
     return a.isNull() == b.isNull() && (a.isNull() || a.cacheKey() == b.cacheKey());
+}
+
+// One cache for all panels: the 25 launch buttons of a section mostly share
+// one style, so they show the very same pictures, keyed once for all of them.
+// Panels live on the GUI thread only. The pictures are let go together with
+// the application object, not after it.
+MaskedPixmapCache& sharedMaskCache()
+{
+    static MaskedPixmapCache cache(64);
+    static const bool releasedWithApplication = [] {
+        qAddPostRoutine([] { sharedMaskCache().clear(); });
+        return true;
+    }();
+    Q_UNUSED(releasedWithApplication);
+    return cache;
 }
 
 } // namespace
@@ -106,7 +123,7 @@ void SkinPanel::setBackgroundPicture(const QPixmap& picture)
 
 void SkinPanel::rebuildBackgroundPixmap()
 {
-    m_backgroundDrawn = m_maskedBackground == 0 ? m_maskedBackgrounds.masked(m_background)
+    m_backgroundDrawn = m_maskedBackground == 0 ? sharedMaskCache().masked(m_background)
                                                 : m_background;
 }
 
@@ -195,42 +212,34 @@ void SkinPanel::setMaskedBackground(int value)
 
 void SkinPanel::setFontName(const QString& name)
 {
-    if (name.isEmpty() || name == font().family())
-        return;
-    QFont changed = font();
-    changed.setFamily(name);
-    setFont(changed);
-    update();
+    if (!name.isEmpty())
+        editFont([&](QFont& font) { font.setFamily(name); });
 }
 
 void SkinPanel::setFontSize(double points)
 {
-    if (!(points > 0) || points == font().pointSizeF())
-        return;
-    QFont changed = font();
-    changed.setPointSizeF(points);
-    setFont(changed);
-    update();
+    if (points > 0)
+        editFont([&](QFont& font) { font.setPointSizeF(points); });
 }
 
 void SkinPanel::setFontBold(bool bold)
 {
-    if (bold == font().bold())
-        return;
-    QFont changed = font();
-    changed.setBold(bold);
-    setFont(changed);
-    update();
+    editFont([&](QFont& font) { font.setBold(bold); });
 }
 
 void SkinPanel::setFontItalic(bool italic)
 {
-    if (italic == font().italic())
-        return;
+    editFont([&](QFont& font) { font.setItalic(italic); });
+}
+
+void SkinPanel::editFont(const std::function<void(QFont&)>& edit)
+{
     QFont changed = font();
-    changed.setItalic(italic);
-    setFont(changed);
-    update();
+    edit(changed);
+    // setFont repaints; the launcher sets every attribute on every fill, so
+    // skipping unchanged fonts keeps a refill from repainting all buttons.
+    if (changed != font())
+        setFont(changed);
 }
 
 void SkinPanel::setAnimationEnabled(bool enabled)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "launcher/controls/DragData.h"
-#include "launcher/controls/MaskedPixmapCache.h"
 #include "launcher/controls/Placement.h"
 #include "launcher/controls/PointerCodes.h"
 
@@ -10,6 +9,8 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace controls {
 
@@ -39,7 +40,9 @@ namespace controls {
 //
 // Events report pointer positions in twips relative to the panel, buttons and
 // modifier keys in the codes of PointerCodes.h. Pressing a button captures the
-// pointer: moves and the release reach this panel even outside it.
+// pointer: moves and the release reach this panel even outside it. A left
+// double click arrives as mouseDown, mouseUp, dblClick, mouseUp.
+// Visibility and the tool tip are QWidget's own (setVisible, setToolTip).
 // Drops are off by default, as for any QWidget: call setAcceptDrops(true) on
 // panels that take files. Such a panel accepts every drag, also one without
 // files, so that its drop handler can tell the user what it cannot take.
@@ -159,6 +162,7 @@ private:
     QRect currentFrameSource() const;
     QPointF pointerTwips() const;
     void applyTwipsGeometry();
+    void editFont(const std::function<void(QFont&)>& edit);
 
     int m_leftTwips = 0;
     int m_topTwips = 0;
@@ -167,7 +171,6 @@ private:
 
     QPixmap m_background;
     QPixmap m_backgroundDrawn; // m_background with its mask applied when asked
-    MaskedPixmapCache m_maskedBackgrounds;
     QPixmap m_picture;
     QPixmap m_pictureDrawn;
     int m_pictureAlignment = kPlacementCentreMiddle;

@@ -46,13 +46,5 @@ TEST(Placement, UnknownCodesCentreTheItem)
     }
 }
 
-TEST(Placement, ItemLargerThanTheAreaKeepsItsSize)
-{
-    const QRect area(0, 0, 10, 10);
-    EXPECT_EQ(placeRect({20, 20}, area, 0), QRect(0, 0, 20, 20));
-    EXPECT_EQ(placeRect({20, 20}, area, 5), QRect(-10, -10, 20, 20));
-    EXPECT_EQ(placeRect({20, 20}, area, 7), QRect(-5, -5, 20, 20));
-}
-
 } // namespace
 } // namespace controls

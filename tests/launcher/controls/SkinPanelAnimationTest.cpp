@@ -105,14 +105,5 @@ TEST(SkinPanelAnimation, FrameRestartsWithANewStripOrFewerFrames)
     EXPECT_EQ(loop.panel->currentFrame(), 0);
 }
 
-TEST(SkinPanelAnimation, RateIsClampedToAUsableRange)
-{
-    SkinPanel panel;
-    panel.setFrameRate(100000);
-    EXPECT_EQ(panel.frameRate(), SkinPanel::kMaxFrameRate);
-    panel.setFrameRate(-1);
-    EXPECT_EQ(panel.frameRate(), 0);
-}
-
 } // namespace
 } // namespace controls

@@ -170,12 +170,14 @@ struct DragCall {
     int state = -1;
 };
 
-struct DragRecorder {
+// A shown panel that takes drops and records what it reports.
+struct DropTarget : ShownPanel {
     std::vector<DragCall> overs;
     std::vector<DragCall> drops;
 
-    explicit DragRecorder(SkinPanel* panel)
+    DropTarget()
     {
+        panel->setAcceptDrops(true);
         QObject::connect(panel, &SkinPanel::oleDragOver, panel,
                          [this](const DragData& d, int effect, int button, int shift, double x, double y,
                                 int state) { overs.push_back({d, effect, button, shift, x, y, state}); });
@@ -183,6 +185,18 @@ struct DragRecorder {
                          [this](const DragData& d, int effect, int button, int shift, double x, double y) {
                              drops.push_back({d, effect, button, shift, x, y, -1});
                          });
+    }
+
+    // The drop action the panel answered.
+    template <typename Event>
+    Qt::DropAction send(QPointF at, Qt::DropActions offered, const QMimeData* mime,
+                        Qt::MouseButtons buttons = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Event event(at.toPoint(), offered, mime, buttons, modifiers);
+        QApplication::sendEvent(panel, &event);
+        EXPECT_TRUE(event.isAccepted());
+        return event.dropAction();
     }
 };
 
@@ -195,28 +209,17 @@ QMimeData* filesMime()
 
 TEST(SkinPanelEvents, FileDragIsReportedEnteringMovingAndDropping)
 {
-    ShownPanel fixture;
-    fixture.panel->setAcceptDrops(true);
-    DragRecorder recorder(fixture.panel);
+    DropTarget target;
     std::unique_ptr<QMimeData> mime(filesMime());
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
 
-    QDragEnterEvent enter(QPoint(1, 2), offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(fixture.panel, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(target.send<QDragEnterEvent>({1, 2}, offered, mime.get()), Qt::CopyAction);
+    target.send<QDragMoveEvent>({3, 4}, offered, mime.get(), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(target.send<QDropEvent>({5, 6}, offered, mime.get(), Qt::NoButton, Qt::AltModifier),
+              Qt::CopyAction);
 
-    QDragMoveEvent move(QPoint(3, 4), offered, mime.get(), Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(fixture.panel, &move);
-    EXPECT_TRUE(move.isAccepted());
-
-    QDropEvent drop(QPointF(5, 6), offered, mime.get(), Qt::NoButton, Qt::AltModifier);
-    QApplication::sendEvent(fixture.panel, &drop);
-    EXPECT_TRUE(drop.isAccepted());
-    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
-
-    ASSERT_EQ(recorder.overs.size(), 2u);
-    const DragCall& first = recorder.overs[0];
+    ASSERT_EQ(target.overs.size(), 2u);
+    const DragCall& first = target.overs[0];
     EXPECT_EQ(first.state, int(DragState::Enter));
     EXPECT_EQ(first.effect, DropEffectCode::kCopy | DropEffectCode::kMove);
     EXPECT_EQ(first.button, 1);
@@ -225,13 +228,13 @@ TEST(SkinPanelEvents, FileDragIsReportedEnteringMovingAndDropping)
     EXPECT_TRUE(first.data.getFormat(DragData::kFormatFiles));
     EXPECT_EQ(first.data.fileCount(), 2);
 
-    const DragCall& second = recorder.overs[1];
+    const DragCall& second = target.overs[1];
     EXPECT_EQ(second.state, int(DragState::Over));
     EXPECT_EQ(second.shift, 1);
     EXPECT_EQ(second.data.file(2), "/home/user/Notes.url");
 
-    ASSERT_EQ(recorder.drops.size(), 1u);
-    const DragCall& dropped = recorder.drops[0];
+    ASSERT_EQ(target.drops.size(), 1u);
+    const DragCall& dropped = target.drops[0];
     EXPECT_EQ(dropped.shift, 4);
     EXPECT_EQ(dropped.x, 75);
     EXPECT_EQ(dropped.y, 90);
@@ -240,56 +243,43 @@ TEST(SkinPanelEvents, FileDragIsReportedEnteringMovingAndDropping)
 
 TEST(SkinPanelEvents, LeavingDragStillCarriesItsData)
 {
-    ShownPanel fixture;
-    fixture.panel->setAcceptDrops(true);
-    DragRecorder recorder(fixture.panel);
+    DropTarget target;
     std::unique_ptr<QMimeData> mime(filesMime());
 
-    QDragEnterEvent enter(QPoint(1, 2), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(fixture.panel, &enter);
+    target.send<QDragEnterEvent>({1, 2}, Qt::CopyAction, mime.get());
     QDragLeaveEvent leave;
-    QApplication::sendEvent(fixture.panel, &leave);
+    QApplication::sendEvent(target.panel, &leave);
 
-    ASSERT_EQ(recorder.overs.size(), 2u);
-    EXPECT_EQ(recorder.overs[1].state, int(DragState::Leave));
-    EXPECT_EQ(recorder.overs[1].data.fileCount(), 2);
+    ASSERT_EQ(target.overs.size(), 2u);
+    EXPECT_EQ(target.overs[1].state, int(DragState::Leave));
+    EXPECT_EQ(target.overs[1].data.fileCount(), 2);
 }
 
 TEST(SkinPanelEvents, DragWithoutFilesIsAcceptedSoTheDropCanBeAnswered)
 {
-    ShownPanel fixture;
-    fixture.panel->setAcceptDrops(true);
-    DragRecorder recorder(fixture.panel);
+    DropTarget target;
     QMimeData text;
     text.setText("some selected text");
 
-    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(fixture.panel, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &text, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(fixture.panel, &drop);
+    target.send<QDragEnterEvent>({1, 1}, Qt::CopyAction, &text);
+    target.send<QDropEvent>({1, 1}, Qt::CopyAction, &text, Qt::NoButton);
 
-    ASSERT_EQ(recorder.drops.size(), 1u);
-    EXPECT_FALSE(recorder.drops[0].data.getFormat(DragData::kFormatFiles));
-    EXPECT_EQ(recorder.drops[0].data.fileCount(), 0);
+    ASSERT_EQ(target.drops.size(), 1u);
+    EXPECT_FALSE(target.drops[0].data.getFormat(DragData::kFormatFiles));
+    EXPECT_EQ(target.drops[0].data.fileCount(), 0);
 }
 
 TEST(SkinPanelEvents, DropOfferingOnlyMoveLeavesTheSourceFilesAlone)
 {
-    ShownPanel fixture;
-    fixture.panel->setAcceptDrops(true);
-    DragRecorder recorder(fixture.panel);
+    DropTarget target;
     std::unique_ptr<QMimeData> mime(filesMime());
 
-    QDragEnterEvent enter(QPoint(1, 1), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(fixture.panel, &enter);
-    EXPECT_EQ(enter.dropAction(), Qt::IgnoreAction);
-    QDropEvent drop(QPointF(1, 1), Qt::MoveAction, mime.get(), Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(fixture.panel, &drop);
+    EXPECT_EQ(target.send<QDragEnterEvent>({1, 1}, Qt::MoveAction, mime.get()), Qt::IgnoreAction);
+    EXPECT_EQ(target.send<QDropEvent>({1, 1}, Qt::MoveAction, mime.get(), Qt::NoButton),
+              Qt::IgnoreAction);
 
-    EXPECT_EQ(drop.dropAction(), Qt::IgnoreAction);
-    ASSERT_EQ(recorder.drops.size(), 1u);
-    EXPECT_EQ(recorder.drops[0].effect, DropEffectCode::kMove);
+    ASSERT_EQ(target.drops.size(), 1u);
+    EXPECT_EQ(target.drops[0].effect, DropEffectCode::kMove);
 }
 
 TEST(SkinPanelGeometry, TwipsAreKeptAndPixelsAreTheirWholePart)

@@ -25,10 +25,5 @@ TEST(Twips, PixelRectKeepsEveryEdgeInWholePixels)
     EXPECT_EQ(pixelRectFromTwips(1234, 150, 4515, 749), QRect(82, 10, 301, 49));
 }
 
-TEST(Twips, EventPositionsKeepTheirFraction)
-{
-    EXPECT_EQ(twipsFromPixels(QPointF(2.5, 3)), QPointF(37.5, 45));
-}
-
 } // namespace
 } // namespace controls
