@@ -75,6 +75,7 @@ Region Region::fromRects(std::span<const Rect> rects)
     // init_rects drops empty rectangles and sorts, merges and coalesces the rest.
     pixman_region32_fini(&region.m_region);
     pixman_region32_init_rects(&region.m_region, asBoxes(rects.data()), static_cast<int>(rects.size()));
+    region.normaliseEmpty();
     return region;
 }
 
@@ -88,6 +89,14 @@ Region Region::fromBandedRects(std::span<const Rect> rects)
     }
 #endif
     return fromRects(rects);
+}
+
+void Region::normaliseEmpty()
+{
+    // pixman leaves the extents of an emptied region wherever the operation
+    // ended; an empty region has one representation so that equality holds.
+    if (!pixman_region32_not_empty(&m_region))
+        pixman_region32_clear(&m_region);
 }
 
 void Region::combine(const Region& other, CombineMode mode)
@@ -116,6 +125,7 @@ void Region::combine(const Region& other, CombineMode mode)
             pixman_region32_copy(&m_region, &other.m_region);
         break;
     }
+    normaliseEmpty();
 }
 
 void Region::translate(std::int32_t dx, std::int32_t dy)
@@ -170,6 +180,8 @@ bool Region::contains(std::int32_t x, std::int32_t y) const
 
 bool operator==(const Region& a, const Region& b)
 {
+    if (a.isEmpty() || b.isEmpty())
+        return a.isEmpty() == b.isEmpty();
     return pixman_region32_equal(&a.m_region, &b.m_region);
 }
 

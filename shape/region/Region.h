@@ -90,6 +90,8 @@ public:
     friend bool operator==(const Region& a, const Region& b);
 
 private:
+    void normaliseEmpty();
+
     pixman_region32_t m_region;
 };
 

@@ -1,0 +1,245 @@
+#include "platform/metafile/FakeMetafileRenderer.h"
+#include "shape/region/ApplyShape.h"
+#include "shape/region/BitmapRegion.h"
+#include "shape/region/ShapeRegion.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace quorvex::shape {
+namespace {
+
+constexpr WindowHandle kWindow = 0x4200007;
+
+class RecordingWindows : public WindowRegionService {
+public:
+    struct Call {
+        WindowHandle window;
+        bool cleared;
+        std::vector<Rect> rects;
+    };
+
+    std::map<WindowHandle, Rect> geometry;
+    std::vector<Call> calls;
+
+    std::optional<Rect> windowRect(WindowHandle window) const override
+    {
+        const auto it = geometry.find(window);
+        return it == geometry.end() ? std::nullopt : std::optional<Rect>(it->second);
+    }
+    void setWindowRegion(WindowHandle window, const std::vector<Rect>& rects) override
+    {
+        calls.push_back(Call{window, false, rects});
+    }
+    void clearWindowRegion(WindowHandle window) override { calls.push_back(Call{window, true, {}}); }
+
+    Region installed() const
+    {
+        EXPECT_EQ(calls.size(), 1u);
+        EXPECT_FALSE(calls.empty() || calls.back().cleared);
+        return calls.empty() ? Region() : Region::fromRects(calls.back().rects);
+    }
+};
+
+class ApplyShapeTest : public ::testing::Test {
+protected:
+    void setShape(const char* text)
+    {
+        shape.text = text;
+        ParseShapeString(shape);
+        base = BuildShapeRegion(shape, 1.0, 1.0, FillRule::Alternate, CombineMode::Xor);
+    }
+
+    ShapeApplyRequest request(std::int16_t shapeType)
+    {
+        ShapeApplyRequest r;
+        r.window = kWindow;
+        r.shapeType = shapeType;
+        r.parsedShape = &shape;
+        r.baseRegion = &base;
+        r.autoScale = false;
+        return r;
+    }
+
+    ParsedShape shape;
+    std::optional<Region> base;
+    RecordingWindows windows;
+    platform::FakeMetafileRenderer renderer;
+};
+
+TEST_F(ApplyShapeTest, NoWindowDoesNothing)
+{
+    setShape("{(0,0)(5,0)(5,5)}");
+    ShapeApplyRequest r = request(0);
+    r.window = 0;
+    ApplyShape(r, windows, &renderer);
+    r.shapeType = 2;
+    ApplyShape(r, windows, &renderer);
+    EXPECT_TRUE(windows.calls.empty());
+}
+
+TEST_F(ApplyShapeTest, ShapeStringAutoScaleRebuildsAtTheWindowSize)
+{
+    setShape("{(0,0)(100,0)(100,50)(0,50)}");
+    windows.geometry[kWindow] = Rect{500, 300, 800, 400}; // 300 x 100
+    ShapeApplyRequest r = request(0);
+    r.autoScale = true;
+    r.scaleX = 7; // ignored under AutoScale
+    ApplyShape(r, windows, nullptr);
+    EXPECT_EQ(windows.installed(), Region(Rect{0, 0, 300, 100}));
+}
+
+TEST_F(ApplyShapeTest, ShapeStringIsRerasterisedNotStretched)
+{
+    // A disc scaled by 3 is the disc of three times the radius, not a
+    // stretched pixel pattern.
+    setShape("{(10,5)[5,5,360]}");
+    ShapeApplyRequest r = request(0);
+    r.scaleX = 3;
+    r.scaleY = 3;
+    ApplyShape(r, windows, nullptr);
+    EXPECT_EQ(windows.installed(), Region::ellipse(Rect{0, 0, 30, 30}));
+}
+
+TEST_F(ApplyShapeTest, NullShapeOrOtherTypeRemovesTheRegion)
+{
+    setShape("nothing");
+    ASSERT_FALSE(base);
+    ApplyShape(request(0), windows, nullptr);
+    ApplyShape(request(2), windows, nullptr);
+    ApplyShape(request(-3), windows, nullptr);
+    ASSERT_EQ(windows.calls.size(), 3u);
+    for (const auto& call : windows.calls) {
+        EXPECT_TRUE(call.cleared);
+        EXPECT_EQ(call.window, kWindow);
+    }
+}
+
+TEST_F(ApplyShapeTest, AutoScaleOfAnEmptyOutlineLeavesTheWindowPlain)
+{
+    // Two figures that cancel: a region, but no size to scale by.
+    setShape("{(0,0)(4,0)(4,4)(0,4)}{(0,0)(4,0)(4,4)(0,4)}");
+    ASSERT_TRUE(base);
+    ASSERT_TRUE(base->isEmpty());
+    windows.geometry[kWindow] = Rect{0, 0, 100, 100};
+    ShapeApplyRequest r = request(0);
+    r.autoScale = true;
+    ApplyShape(r, windows, nullptr);
+    ASSERT_EQ(windows.calls.size(), 1u);
+    EXPECT_TRUE(windows.calls[0].cleared);
+}
+
+TEST_F(ApplyShapeTest, AutoScaleOnAnUnknownWindowLeavesItAlone)
+{
+    setShape("{(0,0)(4,0)(4,4)(0,4)}");
+    ShapeApplyRequest r = request(0);
+    r.autoScale = true;
+    ApplyShape(r, windows, nullptr);
+    r.shapeType = 1;
+    r.pictureKind = PictureKind::Bitmap;
+    ApplyShape(r, windows, nullptr);
+    EXPECT_TRUE(windows.calls.empty());
+}
+
+TEST_F(ApplyShapeTest, BitmapAutoScaleUsesTheFarEdges)
+{
+    base = Region(Rect{10, 0, 100, 20}); // opaque from x = 10 to 99
+    windows.geometry[kWindow] = Rect{0, 0, 200, 40};
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::Bitmap;
+    r.autoScale = true;
+    ApplyShape(r, windows, nullptr);
+    EXPECT_EQ(windows.installed(), Region(Rect{0, 0, 180, 40}));
+}
+
+TEST_F(ApplyShapeTest, BitmapAtScaleOneKeepsItsMargin)
+{
+    base = Region(Rect{10, 3, 100, 20});
+    windows.geometry[kWindow] = Rect{0, 0, 100, 20};
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::Bitmap;
+    r.autoScale = true;
+    ApplyShape(r, windows, nullptr);
+    EXPECT_EQ(windows.installed(), Region(Rect{10, 3, 100, 20}));
+}
+
+TEST_F(ApplyShapeTest, BitmapOfOnlyTheMaskColourMakesTheWindowInvisible)
+{
+    const std::vector<std::uint32_t> pixels(100, 0xFF00FF);
+    base = BuildMaskRegion(BitmapView{pixels.data(), 10, 10, 40}, 0xFF00FF);
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::Bitmap;
+    ApplyShape(r, windows, nullptr);
+    ASSERT_EQ(windows.calls.size(), 1u);
+    EXPECT_FALSE(windows.calls[0].cleared);
+    EXPECT_TRUE(windows.calls[0].rects.empty());
+}
+
+TEST_F(ApplyShapeTest, BitmapWithoutBaseRegionRemovesTheRegion)
+{
+    base.reset();
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::Bitmap;
+    ApplyShape(r, windows, nullptr);
+    ASSERT_EQ(windows.calls.size(), 1u);
+    EXPECT_TRUE(windows.calls[0].cleared);
+}
+
+TEST_F(ApplyShapeTest, BitmapUsesTheScalePropertiesWithoutAutoScale)
+{
+    base = Region(Rect{4, 4, 8, 8});
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::Bitmap;
+    r.scaleX = 2.5;
+    r.scaleY = 0.5;
+    ApplyShape(r, windows, nullptr);
+    EXPECT_EQ(windows.installed(), Region(Rect{0, 0, 10, 2}));
+}
+
+TEST_F(ApplyShapeTest, IconsAndMissingPicturesLeaveTheWindowAlone)
+{
+    base = Region(Rect{0, 0, 5, 5});
+    for (PictureKind kind : {PictureKind::None, PictureKind::Icon}) {
+        ShapeApplyRequest r = request(1);
+        r.pictureKind = kind;
+        ApplyShape(r, windows, &renderer);
+    }
+    EXPECT_TRUE(windows.calls.empty());
+}
+
+TEST_F(ApplyShapeTest, MetafileIsStretchedOverTheWholeWindow)
+{
+    windows.geometry[kWindow] = Rect{10, 10, 60, 40}; // 50 x 30
+    renderer.setPaints({{0, 0, 50, 10, false}});
+    const std::vector<std::uint8_t> bytes(120, 1);
+    for (PictureKind kind : {PictureKind::EnhancedMetafile, PictureKind::Metafile}) {
+        windows.calls.clear();
+        ShapeApplyRequest r = request(1);
+        r.pictureKind = kind;
+        r.metafileBytes = bytes;
+        r.scaleX = 4; // plays no part
+        ApplyShape(r, windows, &renderer);
+        EXPECT_EQ(windows.installed(), Region(Rect{0, 0, 50, 10}));
+    }
+    ASSERT_EQ(renderer.calls().size(), 4u);
+    EXPECT_EQ(renderer.calls()[0].format, platform::MetafileFormat::Enhanced);
+    EXPECT_EQ(renderer.calls()[2].format, platform::MetafileFormat::Windows);
+    EXPECT_EQ(renderer.calls()[0].width, 50);
+    EXPECT_EQ(renderer.calls()[0].height, 30);
+}
+
+TEST_F(ApplyShapeTest, UndrawableMetafileLeavesTheWindowAlone)
+{
+    windows.geometry[kWindow] = Rect{0, 0, 50, 30};
+    renderer.setFailing(true);
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::EnhancedMetafile;
+    ApplyShape(r, windows, &renderer);
+    ApplyShape(r, windows, nullptr);
+    EXPECT_TRUE(windows.calls.empty());
+}
+
+} // namespace
+} // namespace quorvex::shape
