@@ -3,7 +3,8 @@
 #   source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 #   x11_session_start [WIDTHxHEIGHT]   # exports DISPLAY, starts Xvfb + openbox
 #   ... drive programs with xdotool, take shots with x11_screenshot FILE ...
-# The session is torn down when the sourcing shell exits.
+# The session is torn down when the sourcing shell exits (a script that sets
+# its own EXIT trap after starting the session must call x11_session_stop).
 # Every test gets its own display, so tests may run in parallel.
 
 x11_session_pids=()

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Source after x11-session.sh: helpers that lay out a throw-away program
+# folder from the build tree and run the launcher in it.
+
+# e2e_make_app VAR: makes a fresh program folder with the built binaries and
+# the bundled skins (no shortcuts folder: a first run) and stores its path in
+# VAR. (Not meant for $(...): the folder must be known to e2e_cleanup.)
+e2e_make_app() {
+  local app
+  app=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-e2e-XXXXXX")
+  e2e_cleanup_dirs+=("$app")
+  QUORVEX_BUILD_DIR=$QUORVEX_BINARY_DIR bash "$QUORVEX_SOURCE_DIR/scripts/prepare-app.sh" "$app" >/dev/null
+  rm -rf "$app/shortcuts"
+  printf -v "$1" '%s' "$app"
+}
+
+e2e_cleanup_dirs=()
+e2e_cleanup() {
+  local dir
+  for dir in "${e2e_cleanup_dirs[@]}"; do
+    rm -rf "$dir"
+  done
+}
+
+# e2e_fail MESSAGE: prints and exits non-zero.
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# e2e_geometry WINDOW_ID: prints "X Y WIDTH HEIGHT" of the window on screen.
+e2e_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                           /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
