@@ -547,7 +547,7 @@ def font_rows(size, bold=0):
     return [("FontName", "DejaVu Sans"), ("FontSize", size), ("FontBold", bold), ("FontItalic", 0)]
 
 
-def section_rows(background_note, style, left, top, sounds, colours, slots_note, slots):
+def section_rows(background_note, style, left, top, sounds, colours, font_size, slots_note, slots):
     """A section button: sounds are (hover, down, up), colours (normal, hover, current)."""
     hover, down, up = sounds
     normal, hover_colour, current = colours
@@ -561,7 +561,7 @@ def section_rows(background_note, style, left, top, sounds, colours, slots_note,
         ("HoverSound", hover), ("MouseDownSound", down), ("MouseUpSound", up),
         ("RegionOnly", 0),
         ("FontColor", normal), ("HoverColor", hover_colour), ("CurrentColor", current),
-    ] + font_rows(8) + [slots_note, ("ActionButtonNumber", len(slots))] + slot_rows(slots)
+    ] + font_rows(font_size) + [slots_note, ("ActionButtonNumber", len(slots))] + slot_rows(slots)
 
 
 def launch_style_rows(caption, sounds, icon, colours, font_size):
@@ -960,7 +960,7 @@ class Slatewise:
         parts.append("; No animations either: without [FilmLoop1] .. [FilmLoop8] sections none plays.\n")
         for i in range(4):
             rows = section_rows("Background 0 is Slatewise.bmp; every tab keeps it.", 0, self.tab_x(i), self.TAB_Y,
-                                ("hover.wav", "click.wav", "tick.wav"), ("9FB0C1", "E6EDF3", "FFFFFF"),
+                                ("hover.wav", "click.wav", "tick.wav"), ("9FB0C1", "E6EDF3", "FFFFFF"), 7,
                                 "Sixteen launch tiles, four rows of four, positions from the window's top-left corner.",
                                 self.slots())
             comment = None
@@ -1290,7 +1290,7 @@ class Ferrolume:
             style = i % len(self.ACCENTS)
             rows = section_rows("Window background while this tab is current: %s." % names[style], style,
                                 self.TAB_X, self.tab_y(i), ("glow.wav", "tap.wav", "lift.wav"),
-                                ("A8988A", "EAD9C4", "FFF3E4"),
+                                ("A8988A", "EAD9C4", "FFF3E4"), 8,
                                 "Six large tiles (style 0) above the rule, ten compact rows (style 1) below it.",
                                 self.slots())
             comment = None
