@@ -6,10 +6,14 @@ bitmaps are painted with signed-distance shapes (so edges are antialiased
 without any image library) and the sounds are synthesised from decaying
 sines and filtered noise.  Only the Python standard library is used.
 
-The output is deterministic: running the script twice gives byte-identical
-files, so the generated files are committed and a re-run shows no diff.
+The output is deterministic: running the script again gives byte-identical
+files, so the generated files are committed and a re-run shows no diff. The
+launcher ships the committed files; nothing in the build runs this script.
 
-Usage: scripts/make-skins.py [--out DIR]   (default: the repository's assets/)
+Usage: scripts/make-skins.py [--out DIR] [--preview DIR]
+  --out      where skins/ and nothumb.bmp go (default: the repository's assets/)
+  --preview  also write <skin>-preview.bmp, the window as the launcher would
+             show it with stand-in icons, for looking the skins over
 """
 
 import argparse
