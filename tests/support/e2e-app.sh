@@ -6,12 +6,12 @@
 # the bundled skins (no shortcuts folder: a first run) and stores its path in
 # VAR. (Not meant for $(...): the folder must be known to e2e_cleanup.)
 e2e_make_app() {
-  local app
-  app=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-e2e-XXXXXX")
-  e2e_cleanup_dirs+=("$app")
-  QUORVEX_BUILD_DIR=$QUORVEX_BINARY_DIR bash "$QUORVEX_SOURCE_DIR/scripts/prepare-app.sh" "$app" >/dev/null
-  rm -rf "$app/shortcuts"
-  printf -v "$1" '%s' "$app"
+  local e2e_folder
+  e2e_folder=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-e2e-XXXXXX")
+  e2e_cleanup_dirs+=("$e2e_folder")
+  QUORVEX_BUILD_DIR=$QUORVEX_BINARY_DIR bash "$QUORVEX_SOURCE_DIR/scripts/prepare-app.sh" "$e2e_folder" >/dev/null
+  rm -rf "$e2e_folder/shortcuts"
+  printf -v "$1" '%s' "$e2e_folder"
 }
 
 e2e_cleanup_dirs=()
