@@ -66,6 +66,7 @@
 #include "platform/component/MemoryPropertyBag.h"
 #include "platform/component/MemoryStorage.h"
 #include "platform/component/MemoryStream.h"
+#include "platform/component/OleColor.h"
 #include "platform/component/Persistence.h"
 #include "platform/component/Picture.h"
 #include "platform/component/RegistryScript.h"

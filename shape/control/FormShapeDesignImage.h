@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/component/Bitmap32.h"
+
+namespace quorvex::shape {
+
+// The 27 x 27 image the control shows of itself while a form is designed:
+// a window outline with a rounded corner cut away over a grey tile.
+const platform::component::Bitmap32& formShapeDesignImage();
+
+// The toolbox's 16 x 16 version of the same picture.
+const platform::component::Bitmap32& formShapeToolboxImage();
+
+} // namespace quorvex::shape
