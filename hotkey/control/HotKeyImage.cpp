@@ -1,16 +1,18 @@
 #include "hotkey/control/HotKeyImage.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace quorvex::hotkey {
 
-QPixmap hotKeyImage(int scale)
+QImage hotKeyImage(int scale)
 {
-    QPixmap pixmap(kHotKeyImageSize * scale);
-    pixmap.fill(QColor(192, 192, 192));
-    QPainter painter(&pixmap);
+    QImage image(kHotKeyImageSize * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(192, 192, 192));
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
 
@@ -24,13 +26,19 @@ QPixmap hotKeyImage(int scale)
     painter.setBrush(QColor(235, 236, 240));
     painter.drawRoundedRect(cap.adjusted(4, 3, -4, -6), 2, 2);
 
+    // Text needs the font database, which exists only in a GUI application.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        painter.end();
+        return image;
+    }
     QFont font;
     font.setPixelSize(9);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(30, 40, 120));
     painter.drawText(cap.adjusted(4, 3, -4, -6), Qt::AlignCenter, QStringLiteral("HK"));
-    return pixmap;
+    painter.end();
+    return image;
 }
 
 } // namespace quorvex::hotkey

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 
 namespace quorvex::hotkey {
@@ -9,6 +9,7 @@ namespace quorvex::hotkey {
 // carries no image files. Its size is the control's fixed size (32 x 32
 // pixels, 847 x 847 hundredths of a millimetre at 96 dots per inch).
 inline constexpr QSize kHotKeyImageSize{32, 32};
-QPixmap hotKeyImage(int scale = 1);
+// A QImage, so that it can be drawn without a windowing application.
+QImage hotKeyImage(int scale = 1);
 
 } // namespace quorvex::hotkey

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hotkey/control/PropertyTarget.h"
+#include "hotkey/pages/PropertyTarget.h"
 
 #include <QString>
 #include <QWidget>

@@ -18,7 +18,7 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(hotKeyImage(2));
+    m_image1->setPixmap(QPixmap::fromImage(hotKeyImage(2)));
     m_label2->setObjectName(QStringLiteral("Label2"));
     QFont titleFont = m_label2->font();
     titleFont.setBold(true);

@@ -1,5 +1,7 @@
-#include "hotkey/control/CorePropertyTarget.h"
+#include "hotkey/pages/DispatchPropertyTarget.h"
 #include "hotkey/pages/HotKeyGeneralPage.h"
+#include "hotkey/server/HotKeyControl.h"
+#include "hotkey/server/SharedKeyState.h"
 #include "platform/keystate/FakeKeyState.h"
 #include "hotkey/support/QtTestApplication.h"
 
@@ -38,14 +40,26 @@ public:
     QString refuse;
 };
 
+using platform::component::IDispatch;
+using platform::component::Ref;
+
+// The pages edit a real HotKeyCoReceiver through its dispatch interface.
 class HotKeyGeneralPageTest : public ::testing::Test {
 protected:
-    void SetUp() override { ensureQtApplication(); }
+    void SetUp() override
+    {
+        ensureQtApplication();
+        setSharedKeyStateOverride(&keys);
+        control = Ref<IDispatch>::adopt(static_cast<IDispatch*>(HotKeyControl::createCoReceiver()));
+        target = std::make_unique<DispatchPropertyTarget>(control.get());
+    }
+    void TearDown() override { setSharedKeyStateOverride(nullptr); }
+
+    HotKeyReceiverCore& core() { return static_cast<HotKeyControl*>(control.get())->core(); }
 
     platform::FakeKeyState keys;
-    ManualPollTimer timer;
-    HotKeyReceiverCore core{ModifierRule::Exact, keys, timer};
-    CorePropertyTarget target{core};
+    Ref<IDispatch> control;
+    std::unique_ptr<DispatchPropertyTarget> target;
 };
 
 int indexOfText(const QComboBox* list, const QString& text)
@@ -55,15 +69,15 @@ int indexOfText(const QComboBox* list, const QString& text)
 
 TEST_F(HotKeyGeneralPageTest, ShowsTheFirstSelectedControl)
 {
-    core.setAltKey(true);
-    core.setShiftKey(false);
-    core.setCtrlKey(true);
-    core.setEnabled(false);
-    core.setInterval(333);
-    core.setMaskKey(145);
+    core().setAltKey(true);
+    core().setShiftKey(false);
+    core().setCtrlKey(true);
+    core().setEnabled(false);
+    core().setInterval(333);
+    core().setMaskKey(145);
     RecordingTarget second;
     GeneralCo page;
-    page.setSelectedControls({&target, &second});
+    page.setSelectedControls({target.get(), &second});
 
     EXPECT_TRUE(page.chkAltKey()->isChecked());
     EXPECT_TRUE(page.chkCtrlKey()->isChecked());
@@ -90,10 +104,10 @@ TEST_F(HotKeyGeneralPageTest, CheckBoxShowsOnlyTheLowestBit)
 
 TEST_F(HotKeyGeneralPageTest, ApplyWritesEditedValuesBack)
 {
-    core.setMaskKey(27);
-    core.setInterval(250);
+    core().setMaskKey(27);
+    core().setInterval(250);
     GeneralCo page;
-    page.setSelectedControls({&target});
+    page.setSelectedControls({target.get()});
 
     page.chkShiftKey()->click();
     page.chkEnabled()->click();
@@ -106,14 +120,14 @@ TEST_F(HotKeyGeneralPageTest, ApplyWritesEditedValuesBack)
     ASSERT_TRUE(page.isChanged());
 
     EXPECT_EQ(page.applyChanges(), std::nullopt);
-    EXPECT_TRUE(core.shiftKey());
-    EXPECT_FALSE(core.enabled());
-    EXPECT_EQ(core.interval(), 125);
-    EXPECT_EQ(core.maskKey(), 112);
+    EXPECT_TRUE(core().shiftKey());
+    EXPECT_FALSE(core().enabled());
+    EXPECT_EQ(core().interval(), 125);
+    EXPECT_EQ(core().maskKey(), 112);
     EXPECT_FALSE(page.isChanged());
 
     GeneralCo reopened;
-    reopened.setSelectedControls({&target});
+    reopened.setSelectedControls({target.get()});
     EXPECT_FALSE(reopened.chkEnabled()->isChecked());
     EXPECT_TRUE(reopened.chkShiftKey()->isChecked());
     EXPECT_EQ(reopened.cboMaskKey()->currentData(), QVariant(112));
@@ -122,11 +136,11 @@ TEST_F(HotKeyGeneralPageTest, ApplyWritesEditedValuesBack)
 TEST_F(HotKeyGeneralPageTest, ChoosingScrollLockAppliesItsCode)
 {
     GeneralCo page;
-    page.setSelectedControls({&target});
+    page.setSelectedControls({target.get()});
     const int index = indexOfText(page.cboMaskKey(), QStringLiteral("HotKeyScrolllock"));
     page.cboMaskKey()->setCurrentIndex(index);
     page.applyChanges();
-    EXPECT_EQ(core.maskKey(), 145);
+    EXPECT_EQ(core().maskKey(), 145);
 }
 
 TEST_F(HotKeyGeneralPageTest, EveryUserEditMarksThePageChanged)
@@ -145,7 +159,7 @@ TEST_F(HotKeyGeneralPageTest, EveryUserEditMarksThePageChanged)
     };
     for (const Edit& edit : edits) {
         GeneralCo page;
-        page.setSelectedControls({&target});
+        page.setSelectedControls({target.get()});
         QSignalSpy spy(&page, &PropertyPage::changedStateChanged);
         ASSERT_FALSE(page.isChanged()) << edit.name;
         edit.act(page);
@@ -156,20 +170,20 @@ TEST_F(HotKeyGeneralPageTest, EveryUserEditMarksThePageChanged)
 
 TEST_F(HotKeyGeneralPageTest, MaskKeyNotInTheListLeavesTheSelection)
 {
-    core.setMaskKey(145);
+    core().setMaskKey(145);
     GeneralCo page;
-    page.setSelectedControls({&target});
+    page.setSelectedControls({target.get()});
     ASSERT_EQ(page.cboMaskKey()->currentData(), QVariant(145));
 
-    core.setMaskKey(146);
-    page.setSelectedControls({&target});
+    core().setMaskKey(146);
+    page.setSelectedControls({target.get()});
     EXPECT_EQ(page.cboMaskKey()->currentData(), QVariant(145));
 
     GeneralCo fresh;
-    fresh.setSelectedControls({&target});
+    fresh.setSelectedControls({target.get()});
     EXPECT_EQ(fresh.cboMaskKey()->currentIndex(), -1);
     fresh.applyChanges();
-    EXPECT_EQ(core.maskKey(), 146) << "no selection must leave MaskKey as it is";
+    EXPECT_EQ(core().maskKey(), 146) << "no selection must leave MaskKey as it is";
 }
 
 TEST_F(HotKeyGeneralPageTest, AppliesInOrderAndStopsAtARefusedValue)
@@ -195,14 +209,14 @@ TEST_F(HotKeyGeneralPageTest, AppliesInOrderAndStopsAtARefusedValue)
 
 TEST_F(HotKeyGeneralPageTest, BadIntervalTextKeepsEarlierProperties)
 {
-    core.setInterval(250);
+    core().setInterval(250);
     GeneralCo page;
-    page.setSelectedControls({&target});
+    page.setSelectedControls({target.get()});
     page.chkCtrlKey()->click();
     page.txtInterval()->setText(QStringLiteral("soon"));
     EXPECT_EQ(page.applyChanges(), QStringLiteral("Type mismatch"));
-    EXPECT_TRUE(core.ctrlKey());
-    EXPECT_EQ(core.interval(), 250);
+    EXPECT_TRUE(core().ctrlKey());
+    EXPECT_EQ(core().interval(), 250);
 }
 
 TEST_F(HotKeyGeneralPageTest, KeyOnlyPageHasNoModifiersAndWritesNone)
