@@ -4,6 +4,7 @@
 #include "launcher/config/SkinFolders.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/dialogs/Splash.h"
+#include "launcher/skin/SkinFileNames.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/DirectoryListing.h"
 
@@ -84,17 +85,22 @@ StartupResult Launcher::Load()
     m_form->setPicture(m_picture1);
     OutlineWindow();
 
+    const QSize screenPx(m_services.screen.size().widthPx, m_services.screen.size().heightPx);
     setStatus("Options");
     m_pause(250);
-    LoadSkinOptions();
+    if (!skinLoaded(LoadSkinOptions(skinSource(), screenPx, m_skin, m_settings, m_form->controls(),
+                                    m_form->images())))
+        return StartupResult::CannotLoadSkin;
 
     setStatus("Sections");
     m_pause(250);
-    LoadSectionPanels();
+    if (!skinLoaded(LoadSectionPanels(skinSource(), m_skin, m_form->controls(), m_form->images())))
+        return StartupResult::CannotLoadSkin;
 
     setStatus("Styles");
     m_pause(250);
-    LoadButtonStyles();
+    if (!skinLoaded(LoadButtonStyles(skinSource(), m_skin, m_form->images())))
+        return StartupResult::CannotLoadSkin;
 
     setStatus("Icons");
     m_pause(250);
@@ -123,6 +129,55 @@ StartupResult Launcher::Load()
     m_state.ScreenWidthTwips = static_cast<long>(screen.widthPx) * controls::kTwipsPerPixelX;
     m_state.ScreenHeightTwips = static_cast<long>(screen.heightPx) * controls::kTwipsPerPixelY;
     return StartupResult::Running;
+}
+
+SkinSource Launcher::skinSource() const
+{
+    return {m_services.profiles, m_paths, m_state.CurrentSkin};
+}
+
+// A skin missing a picture it cannot do without is refused as a whole, with
+// the names of the missing files on standard error for the skin's author.
+bool Launcher::skinLoaded(const SkinLoadErrors& errors)
+{
+    if (errors.empty())
+        return true;
+    for (const std::string& error : errors)
+        std::fprintf(stderr, "quorvex: skin %s: %s\n", m_state.CurrentSkin.c_str(), error.c_str());
+    m_splash.reset();
+    m_form->hide();
+    m_services.messages.show(kCannotLoadSkinMessage, kProgramTitle);
+    return false;
+}
+
+void Launcher::SetWindowTopmost(QWidget& window, bool onTop)
+{
+    m_services.stacking.setTopmost(window, onTop);
+}
+
+void Launcher::MarkCurrentSection()
+{
+    if (m_skin.sections.empty())
+        return;
+    const SectionKeys& first = m_skin.sections.front();
+    controls::SkinPanel& panel = *m_form->controls().SSPanel1[0];
+    if (!first.regionOnly)
+        panel.setBackgroundPicture(m_form->images().SectionsIL[0].picture(QString::fromStdString(SectionImageKey(0, 2))));
+    panel.setForeColor(QColor(first.currentColor.red, first.currentColor.green, first.currentColor.blue));
+}
+
+void Launcher::LoadShadePicture()
+{
+    m_picture3 = QPixmap();
+    const std::string shade = m_paths.SkinFolder(m_state.CurrentSkin) + kShadeFileName;
+    if (!fs::exists(platform::resolveCaseInsensitive(shade)))
+        return;
+    m_picture3 = m_form->images().ShadeIL.picture("ShadeSkin");
+}
+
+void Launcher::ApplyAlwaysOnTop()
+{
+    SetWindowTopmost(*m_form, m_settings.alwaysOnTop);
 }
 
 void Launcher::CreateFirstRunFolders()

@@ -2,6 +2,8 @@
 
 #include "launcher/config/AppPaths.h"
 #include "launcher/config/LauncherState.h"
+#include "launcher/skin/SkinDefinition.h"
+#include "launcher/skin/SkinLoaders.h"
 #include "launcher/startup/Services.h"
 #include "launcher/window/PauseWithEvents.h"
 #include "launcher/window/QuorvexForm.h"
@@ -46,6 +48,11 @@ public:
     Splash* splash() const { return m_splash.get(); }
     const AppPaths& paths() const { return m_paths; }
     const std::vector<std::string>& SkinNames() const { return m_skinNames; }
+    const SkinDefinition& skin() const { return m_skin; }
+    const SkinWindowSettings& windowSettings() const { return m_settings; }
+
+    // Keeps `window` above all others, or lets it go back among them.
+    void SetWindowTopmost(QWidget& window, bool onTop);
 
 private:
     void setStatus(const char* status);
@@ -61,11 +68,11 @@ private:
 
     // Steps whose work belongs to the skin loaders, the shortcut library, the
     // window behaviour and the dialogs; see PendingSteps.cpp.
+    SkinSource skinSource() const;
+    bool skinLoaded(const SkinLoadErrors& errors);
+
     void ScanSectionFolders();
     void OutlineWindow();
-    void LoadSkinOptions();
-    void LoadSectionPanels();
-    void LoadButtonStyles();
     void BuildShortcutIcons();
     void PopulateLaunchButtons();
     void MarkCurrentSection();
@@ -84,6 +91,8 @@ private:
     std::vector<std::string> m_skinNames;
     QPixmap m_picture1; // the skin background as loaded
     QPixmap m_picture3; // the shade picture, when the skin has one
+    SkinDefinition m_skin;
+    SkinWindowSettings m_settings;
 };
 
 } // namespace launcher

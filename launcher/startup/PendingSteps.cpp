@@ -8,15 +8,10 @@ namespace launcher {
 
 void Launcher::ScanSectionFolders() {}
 void Launcher::OutlineWindow() {}
-void Launcher::LoadSectionPanels() {}
-void Launcher::LoadButtonStyles() {}
 void Launcher::BuildShortcutIcons() {}
 void Launcher::PopulateLaunchButtons() {}
-void Launcher::MarkCurrentSection() {}
-void Launcher::LoadShadePicture() {}
 void Launcher::PlayStartupSound() {}
 void Launcher::ShowLaunchControls(bool) {}
 void Launcher::ShowHelper() {}
-void Launcher::ApplyAlwaysOnTop() {}
 
 } // namespace launcher

@@ -3,6 +3,7 @@
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Screen.h"
+#include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/profile/ProfileStore.h"
 
@@ -16,6 +17,7 @@ struct Services {
     platform::FontTable& fonts;
     platform::Screen& screen;
     platform::FolderMaker& folders;
+    platform::WindowStacking& stacking;
     // Multiplies every pause; tests run start-up fast while keeping its order.
     double pauseScale = 1.0;
 };

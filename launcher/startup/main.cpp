@@ -3,6 +3,7 @@
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Screen.h"
+#include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/profile/FileProfileStore.h"
 
@@ -68,7 +69,8 @@ int main(int argc, char** argv)
     platform::QtFontTable fonts;
     platform::QtScreen screen;
     platform::DiskFolderMaker folders;
-    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, pauseScale()},
+    platform::X11WindowStacking stacking;
+    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, pauseScale()},
                                 launcher::AppPaths::fromEnvironment());
     if (launcher.Load() != launcher::StartupResult::Running)
         return 1;

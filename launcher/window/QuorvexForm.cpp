@@ -1,6 +1,7 @@
 #include "launcher/window/QuorvexForm.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPainter>
 
 namespace launcher {
@@ -11,6 +12,46 @@ QuorvexForm::QuorvexForm(QWidget* parent)
     setObjectName("QUORVEXform");
     setWindowTitle("Quorvex");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    createControls();
+}
+
+void QuorvexForm::createControls()
+{
+    // Creation order is stacking order: later controls lie above earlier
+    // ones where a skin lets them overlap.
+    m_controls.form = this;
+    auto panel = [this](const QString& name) {
+        auto* created = new controls::SkinPanel(this);
+        created->setObjectName(name);
+        created->hide();
+        return created;
+    };
+    for (int i = 0; i < kFilmLoopCount; ++i)
+        m_controls.FilmLoop[static_cast<size_t>(i)] = panel(QString("FilmLoop%1").arg(i));
+    for (int i = 0; i < kMaxSections; ++i) {
+        controls::SkinPanel* section = panel(QString("SSPanel1_%1").arg(i));
+        section->setToolTip(" Drop shortcuts here to add them ");
+        m_controls.SSPanel1[static_cast<size_t>(i)] = section;
+    }
+    for (int i = 0; i < kLaunchButtonCount; ++i)
+        m_controls.SSButton[static_cast<size_t>(i)] = panel(QString("SSButton%1").arg(i));
+    for (int i = 0; i < kLaunchButtonCount; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString("BLabel%1").arg(i));
+        // A caption belongs to its button: the pointer goes through it.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->hide();
+        m_controls.BLabel[static_cast<size_t>(i)] = label;
+    }
+    m_controls.shading = panel("shading");
+    m_controls.shading->setToolTip(" Double-click to shade ");
+    m_controls.Clock = new QLabel(this);
+    m_controls.Clock->setObjectName("Clock");
+    m_controls.Clock->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_controls.Clock->hide();
+    m_controls.SSExit = panel("SSExit");
+    m_controls.SSSC = panel("SSSC");
+    m_controls.SSSkin = panel("SSSkin");
 }
 
 void QuorvexForm::setPicture(const QPixmap& picture)

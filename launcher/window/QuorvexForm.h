@@ -1,5 +1,7 @@
 #pragma once
 
+#include "launcher/skin/SkinnedControls.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -19,6 +21,10 @@ public:
     const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
 
+    // The skinned child controls, created hidden; the skin loaders set them up.
+    SkinnedControls& controls() { return m_controls; }
+    SkinImages& images() { return m_images; }
+
     // Called when the user (or the window system) asks the window to close.
     void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
 
@@ -27,7 +33,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createControls();
+
     QPixmap m_picture;
+    SkinnedControls m_controls;
+    SkinImages m_images;
     std::function<void()> m_closeHandler;
 };
 

@@ -1,4 +1,5 @@
 #include "launcher/startup/Launcher.h"
+#include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/profile/FileProfileStore.h"
 
@@ -18,10 +19,23 @@ namespace {
 void writeSkin(const TempFolder& app, const std::string& name, int widthPx = 120, int heightPx = 80,
                const std::string& ini = "")
 {
-    app.write("skins/" + name + "/" + name + ".ini", ini);
-    QImage background(widthPx, heightPx, QImage::Format_RGB32);
-    background.fill(QColor(40, 60, 80));
-    background.save(QString::fromStdString(app.str() + "skins/" + name + "/" + name + ".bmp"), "BMP");
+    // No launch-button styles, so the skin needs no style pictures.
+    std::string text = ini;
+    const size_t info = text.find("[SkinInfo]\n");
+    if (info == std::string::npos)
+        text = "[SkinInfo]\nActionButtonStyles=0\n" + text;
+    else
+        text.insert(info + 11, "ActionButtonStyles=0\n");
+    app.write("skins/" + name + "/" + name + ".ini", text);
+    const auto savePicture = [&](const std::string& file, int w, int h) {
+        QImage picture(w, h, QImage::Format_RGB32);
+        picture.fill(QColor(40, 60, 80));
+        picture.save(QString::fromStdString(app.str() + "skins/" + name + "/" + file), "BMP");
+    };
+    savePicture(name + ".bmp", widthPx, heightPx);
+    for (const char* button : {"Exit", "SC", "sm"})
+        for (const char* state : {"_up", "_down", "_hover"})
+            savePicture(std::string(button) + state + ".bmp", 10, 10);
 }
 
 // A program folder with skins and the fakes a launcher runs on.
@@ -34,7 +48,7 @@ protected:
 
     std::unique_ptr<Launcher> makeLauncher()
     {
-        return std::make_unique<Launcher>(Services{profiles, messages, fonts, screen, folders, 0.0},
+        return std::make_unique<Launcher>(Services{profiles, messages, fonts, screen, folders, stacking, 0.0},
                                           AppPaths(app.str()));
     }
 
@@ -44,6 +58,7 @@ protected:
     platform::RecordingFontTable fonts;
     platform::FixedScreen screen{{1024, 768}};
     platform::RecordingFolderMaker folders;
+    platform::RecordingWindowStacking stacking;
 };
 
 } // namespace
@@ -102,7 +117,7 @@ TEST_F(StartupTest, UnloadableBackgroundsEndWithCannotLoadSkin)
         TempFolder folder;
         c.arrange(folder);
         platform::RecordingMessageBox caseMessages;
-        Launcher launcher(Services{profiles, caseMessages, fonts, screen, folders, 0.0}, AppPaths(folder.str()));
+        Launcher launcher(Services{profiles, caseMessages, fonts, screen, folders, stacking, 0.0}, AppPaths(folder.str()));
         EXPECT_EQ(launcher.Load(), StartupResult::CannotLoadSkin);
         ASSERT_EQ(caseMessages.shown().size(), 1u);
         EXPECT_EQ(caseMessages.shown()[0].text, "Cannot load skin!");
@@ -156,7 +171,8 @@ TEST_F(StartupTest, ShadeStateIsStoredAtClose)
     ASSERT_EQ(unshaded->Load(), StartupResult::Running);
     unshaded->state().ShadedFlag = 0; // the user rolled the window down
     unshaded->QueryUnload();
-    EXPECT_EQ(app.read("skins/Slatewise/Slatewise.ini"), "; keep me\n[UserSettings]\nShaded=0\n");
+    EXPECT_EQ(app.read("skins/Slatewise/Slatewise.ini"),
+              "[SkinInfo]\nActionButtonStyles=0\n; keep me\n[UserSettings]\nShaded=0\n");
 }
 
 TEST_F(StartupTest, SkinFontsAreAddedForTheRunAndRemovedAtClose)

@@ -1,0 +1,31 @@
+#include "launcher/skin/SkinLoaders.h"
+
+#include "launcher/skin/SkinDefinitionReader.h"
+#include "launcher/skin/SkinFileNames.h"
+#include "launcher/skin/SkinPictures.h"
+
+namespace launcher {
+
+SkinLoadErrors LoadButtonStyles(const SkinSource& source, SkinDefinition& skin, SkinImages& images)
+{
+    SkinLoadErrors errors;
+    for (controls::ImageList& list : images.ButtonIL)
+        list.clear();
+
+    const SkinDefinition read = ReadSkinDefinition(source.profiles, source.iniPath()).definition;
+    skin.info.actionButtonStyles = read.info.actionButtonStyles;
+    skin.styles = read.styles;
+    for (int i = 0; i < static_cast<int>(skin.styles.size()); ++i) {
+        for (int state = 1; state <= 4; ++state) {
+            const std::string file = StyleImageKey(i, state);
+            const QPixmap picture = LoadSkinPicture(source.folder(), file);
+            if (picture.isNull())
+                errors.push_back("missing or unreadable " + file);
+            else
+                images.ButtonIL[static_cast<size_t>(i)].add(QString("Button%1").arg(state), picture);
+        }
+    }
+    return errors;
+}
+
+} // namespace launcher
