@@ -1,0 +1,84 @@
+#include "platform/copy/CopyFileOps.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+class DiskOutput final : public CopyOutput {
+public:
+    DiskOutput(int fd, std::string path)
+        : m_fd(fd)
+        , m_path(std::move(path))
+    {
+    }
+    ~DiskOutput() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    std::string write(const char* data, std::size_t size) override
+    {
+        while (size > 0) {
+            const ssize_t written = ::write(m_fd, data, size);
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                return "cannot write " + m_path + ": " + std::strerror(errno);
+            }
+            data += written;
+            size -= static_cast<std::size_t>(written);
+        }
+        return {};
+    }
+
+    std::string finish() override
+    {
+        // Without the sync a crash right after the rename could leave an
+        // empty file under the final name.
+        const bool synced = ::fdatasync(m_fd) == 0;
+        const int syncError = errno;
+        const bool closed = ::close(m_fd) == 0;
+        m_fd = -1;
+        if (!synced)
+            return "cannot write " + m_path + ": " + std::strerror(syncError);
+        if (!closed)
+            return "cannot close " + m_path + ": " + std::strerror(errno);
+        return {};
+    }
+
+private:
+    int m_fd;
+    std::string m_path;
+};
+
+} // namespace
+
+std::unique_ptr<CopyOutput> CopyFileOps::createTemporary(const std::filesystem::path& folder,
+                                                         std::filesystem::path& created, std::string& error)
+{
+    // A leading dot keeps the partial file out of every folder listing the
+    // launcher makes while the copy runs.
+    std::string pattern = (folder / ".quorvex-copy-XXXXXX").string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        error = "cannot create a file in " + folder.string() + ": " + std::strerror(errno);
+        return nullptr;
+    }
+    created = pattern;
+    return std::make_unique<DiskOutput>(fd, pattern);
+}
+
+std::string CopyFileOps::rename(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return "cannot create " + to.string() + ": " + std::strerror(errno);
+    return {};
+}
+
+} // namespace platform

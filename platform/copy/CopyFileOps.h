@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+// A file being written by a copy.
+class CopyOutput {
+public:
+    virtual ~CopyOutput() = default;
+    // Empty on success, otherwise a message.
+    virtual std::string write(const char* data, std::size_t size) = 0;
+    // Flushes the bytes to the disk and closes the file.
+    virtual std::string finish() = 0;
+};
+
+// The writing side of the copy service, apart so that tests can make a
+// write or a rename fail at a chosen point.
+class CopyFileOps {
+public:
+    virtual ~CopyFileOps() = default;
+
+    // Creates a new, empty file with an unused hidden name in `folder` and
+    // sets `created` to its path. nullptr (with `error` set) on failure.
+    virtual std::unique_ptr<CopyOutput> createTemporary(const std::filesystem::path& folder,
+                                                        std::filesystem::path& created, std::string& error);
+
+    // Moves `from` over `to` in one step. Empty on success, otherwise a message.
+    virtual std::string rename(const std::filesystem::path& from, const std::filesystem::path& to);
+};
+
+} // namespace platform
