@@ -1,6 +1,5 @@
 #include "shape/region/BandBuilder.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace quorvex::shape {
@@ -12,30 +11,34 @@ void BandBuilder::addRow(std::int32_t y, const std::vector<Span>& spans)
 
 void BandBuilder::addRow(std::int32_t y, const Span* spans, std::size_t count)
 {
-    assert(m_band.empty() || y >= m_bandBottom);
-    if (!m_band.empty() && y == m_bandBottom && count == m_band.size()
-        && std::equal(spans, spans + count, m_band.begin())) {
-        ++m_bandBottom;
-        return;
+    assert(m_bandSize == 0 || y >= m_bandBottom);
+    if (m_bandSize != 0 && y == m_bandBottom && count == m_bandSize) {
+        const Rect* band = m_rects.data() + (m_rects.size() - m_bandSize);
+        bool same = true;
+        for (std::size_t i = 0; i < count && same; ++i)
+            same = band[i].left == spans[i].left && band[i].right == spans[i].right;
+        if (same) {
+            ++m_bandBottom;
+            return;
+        }
     }
-    flush();
-    if (count == 0)
-        return;
-    m_band.assign(spans, spans + count);
-    m_bandTop = y;
+    closeBand();
+    for (std::size_t i = 0; i < count; ++i)
+        m_rects.push_back(Rect{spans[i].left, y, spans[i].right, y + 1});
+    m_bandSize = count;
     m_bandBottom = y + 1;
 }
 
-void BandBuilder::flush()
+void BandBuilder::closeBand()
 {
-    for (const Span& span : m_band)
-        m_rects.push_back(Rect{span.left, m_bandTop, span.right, m_bandBottom});
-    m_band.clear();
+    for (std::size_t i = m_rects.size() - m_bandSize; i < m_rects.size(); ++i)
+        m_rects[i].bottom = m_bandBottom;
+    m_bandSize = 0;
 }
 
 std::vector<Rect> BandBuilder::finish()
 {
-    flush();
+    closeBand();
     return std::move(m_rects);
 }
 

@@ -27,11 +27,12 @@ public:
     std::vector<Rect> finish();
 
 private:
-    void flush();
+    void closeBand();
 
+    // The open band's rectangles are the last m_bandSize entries of m_rects;
+    // their bottom is written when the band closes.
     std::vector<Rect> m_rects;
-    std::vector<Span> m_band;
-    std::int32_t m_bandTop = 0;
+    std::size_t m_bandSize = 0;
     std::int32_t m_bandBottom = 0;
 };
 

@@ -6,9 +6,39 @@
 #include <cstring>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace quorvex::shape {
 
 namespace {
+
+// The first x at or after `x` whose pixel is (opaque) or is not (!opaque)
+// of the mask colour; `width` when there is none. Eight pixels are compared
+// per step where SSE2 is available.
+std::int32_t nextChange(const std::uint32_t* row, std::int32_t x, std::int32_t width, std::uint32_t maskRgb,
+                        bool opaque)
+{
+#ifdef __SSE2__
+    const __m128i mask = _mm_set1_epi32(static_cast<int>(maskRgb));
+    const __m128i colourBits = _mm_set1_epi32(0x00FFFFFF);
+    const int wanted = opaque ? 0xFF : 0x00; // bits of pixels that are the mask colour
+    while (x + 8 <= width) {
+        const __m128i a = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x)), colourBits);
+        const __m128i b = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x + 4)), colourBits);
+        const int isMask = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(a, mask)))
+                           | (_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(b, mask))) << 4);
+        const int hits = isMask ^ wanted; // 1 where the pixel is what we look for
+        if (hits != 0)
+            return x + __builtin_ctz(static_cast<unsigned>(hits));
+        x += 8;
+    }
+#endif
+    while (x < width && ((row[x] & 0x00FFFFFFu) == maskRgb) == opaque)
+        ++x;
+    return x;
+}
 
 // Appends the runs of opaque pixels of one row. Runs are maximal, so the
 // spans never touch, which the banded form requires.
@@ -16,16 +46,11 @@ void maskRowSpans(const std::uint32_t* row, std::int32_t width, std::uint32_t ma
                   std::vector<BandBuilder::Span>& spans)
 {
     spans.clear();
-    std::int32_t x = 0;
+    std::int32_t x = nextChange(row, 0, width, maskRgb, true);
     while (x < width) {
-        while (x < width && (row[x] & 0x00FFFFFFu) == maskRgb)
-            ++x;
-        if (x == width)
-            break;
-        const std::int32_t start = x;
-        while (x < width && (row[x] & 0x00FFFFFFu) != maskRgb)
-            ++x;
-        spans.push_back(BandBuilder::Span{start, x});
+        const std::int32_t end = nextChange(row, x, width, maskRgb, false);
+        spans.push_back(BandBuilder::Span{x, end});
+        x = nextChange(row, end, width, maskRgb, true);
     }
 }
 

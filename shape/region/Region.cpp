@@ -1,6 +1,10 @@
 #include "shape/region/Region.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <utility>
 
 namespace quorvex::shape {
@@ -81,14 +85,42 @@ Region Region::fromRects(std::span<const Rect> rects)
 
 Region Region::fromBandedRects(std::span<const Rect> rects)
 {
+    if (rects.size() <= 1)
+        return rects.empty() ? Region() : Region(rects.front());
 #ifndef NDEBUG
     for (std::size_t i = 1; i < rects.size(); ++i) {
         const Rect& a = rects[i - 1];
         const Rect& b = rects[i];
+        assert(!a.isEmpty() && !b.isEmpty());
         assert(a.top < b.top || (a.top == b.top && a.bottom == b.bottom && a.right < b.left));
+        assert(a.top == b.top || a.bottom <= b.top);
     }
 #endif
-    return fromRects(rects);
+    // The rectangles are already in pixman's canonical form, so the region
+    // is assembled directly in pixman's public data layout (a header followed
+    // by the boxes, released by pixman with free()) instead of sorting and
+    // coalescing everything again. For large masks this is most of the cost.
+    const std::size_t count = rects.size();
+    auto* data = static_cast<pixman_region32_data_t*>(
+        std::malloc(sizeof(pixman_region32_data_t) + count * sizeof(pixman_box32_t)));
+    if (!data)
+        throw std::bad_alloc();
+    data->size = static_cast<long>(count);
+    data->numRects = static_cast<long>(count);
+    std::memcpy(reinterpret_cast<pixman_box32_t*>(data + 1), rects.data(), count * sizeof(pixman_box32_t));
+
+    std::int32_t left = rects.front().left;
+    std::int32_t right = rects.front().right;
+    for (const Rect& r : rects) {
+        left = std::min(left, r.left);
+        right = std::max(right, r.right);
+    }
+    Region region;
+    pixman_region32_fini(&region.m_region);
+    region.m_region.extents = pixman_box32_t{left, rects.front().top, right, rects.back().bottom};
+    region.m_region.data = data;
+    assert(pixman_region32_selfcheck(&region.m_region));
+    return region;
 }
 
 void Region::normaliseEmpty()

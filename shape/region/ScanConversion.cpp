@@ -57,18 +57,13 @@ struct Edge {
 
     void advance()
     {
-        x += stepWhole;
-        remainder -= stepRemainder;
-        if (remainder < 0) {
-            remainder += dy;
-            ++x;
-        }
+        // Branch-free: whether the remainder wraps is data-dependent and
+        // mispredicts on about every other slanted edge.
+        const std::int64_t r = remainder - stepRemainder;
+        const std::int64_t wrapped = r >> 63; // -1 when r < 0
+        remainder = r + (dy & wrapped);
+        x += stepWhole - wrapped;
     }
-};
-
-struct Crossing {
-    std::int64_t x;
-    std::int32_t direction;
 };
 
 } // namespace
@@ -121,49 +116,55 @@ Region Region::polygon(std::span<const Point> points, FillRule rule)
         return std::max(a.edge.topY, -kRasterLimit) < std::max(b.edge.topY, -kRasterLimit);
     });
 
+    // Active edges stay sorted by their crossing; from one scan line to the
+    // next the order changes only where edges cross, so insertion sort does
+    // linear work.
     std::vector<Edge> active;
-    std::vector<Crossing> crossings;
     std::vector<BandBuilder::Span> spans;
     BandBuilder bands;
     std::size_t nextPending = 0;
+    std::int64_t nextEnd = INT64_MAX; // the first row on which an active edge has ended
 
     for (std::int64_t y = firstRow; y < endRow; ++y) {
+        if (y >= nextEnd) {
+            std::erase_if(active, [y](const Edge& e) { return e.bottomY <= y; });
+            nextEnd = INT64_MAX;
+            for (const Edge& e : active)
+                nextEnd = std::min(nextEnd, e.bottomY);
+        }
         while (nextPending < pending.size() && std::max(pending[nextPending].edge.topY, -kRasterLimit) <= y) {
             PendingEdge& p = pending[nextPending++];
             if (p.edge.bottomY <= y)
                 continue;
             p.edge.startAt(y, p.topX, p.dx);
             active.push_back(p.edge);
+            nextEnd = std::min(nextEnd, p.edge.bottomY);
         }
-        std::erase_if(active, [y](const Edge& e) { return e.bottomY <= y; });
-
-        crossings.clear();
-        for (const Edge& e : active)
-            crossings.push_back(Crossing{std::clamp(e.x, -kRasterLimit, kRasterLimit), e.direction});
-        // Crossings keep almost the same order from row to row, which
-        // insertion sort turns into linear work.
-        for (std::size_t i = 1; i < crossings.size(); ++i) {
-            const Crossing c = crossings[i];
+        for (std::size_t i = 1; i < active.size(); ++i) {
+            if (active[i - 1].x <= active[i].x)
+                continue;
+            const Edge e = active[i];
             std::size_t j = i;
-            while (j > 0 && crossings[j - 1].x > c.x) {
-                crossings[j] = crossings[j - 1];
+            while (j > 0 && active[j - 1].x > e.x) {
+                active[j] = active[j - 1];
                 --j;
             }
-            crossings[j] = c;
+            active[j] = e;
         }
 
         spans.clear();
         std::int32_t count = 0;
         std::int64_t spanStart = 0;
-        for (const Crossing& c : crossings) {
+        for (const Edge& e : active) {
+            const std::int64_t x = std::clamp(e.x, -kRasterLimit, kRasterLimit);
             const bool wasInside = rule == FillRule::Alternate ? (count & 1) != 0 : count != 0;
-            count += rule == FillRule::Alternate ? 1 : c.direction;
+            count += rule == FillRule::Alternate ? 1 : e.direction;
             const bool isInside = rule == FillRule::Alternate ? (count & 1) != 0 : count != 0;
             if (!wasInside && isInside) {
-                spanStart = c.x;
-            } else if (wasInside && !isInside && c.x > spanStart) {
+                spanStart = x;
+            } else if (wasInside && !isInside && x > spanStart) {
                 const auto left = static_cast<std::int32_t>(spanStart);
-                const auto right = static_cast<std::int32_t>(c.x);
+                const auto right = static_cast<std::int32_t>(x);
                 if (!spans.empty() && spans.back().right == left)
                     spans.back().right = right;
                 else
