@@ -102,7 +102,9 @@ struct SectionKeys {
     // 0 pointer enters, 1 pressed, 2 released.
     std::array<std::string, 3> sounds;
     bool regionOnly = false;
-    std::vector<SlotKeys> slots; // ActionButtonNumber of them, at most kMaxSlotsPerSection
+    // ActionButtonNumber of them, at most kMaxSlotsPerSection. (Not "slots":
+    // Qt reserves that word.)
+    std::vector<SlotKeys> launchSlots;
     RgbColor fontColor{255, 255, 255};
     RgbColor hoverColor{255, 255, 255};
     RgbColor currentColor{255, 255, 255};

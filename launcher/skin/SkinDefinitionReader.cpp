@@ -124,9 +124,9 @@ void readSection(SkinKeyReader& keys, int index, int sectionCount, int styleCoun
     section.regionOnly = keys.flag("RegionOnly", false);
 
     const int slotCount = keys.wholeNumber("ActionButtonNumber", 0, 0, kMaxSlotsPerSection);
-    section.slots.resize(static_cast<size_t>(slotCount));
+    section.launchSlots.resize(static_cast<size_t>(slotCount));
     for (int k = 0; k < slotCount; ++k) {
-        SlotKeys& slot = section.slots[static_cast<size_t>(k)];
+        SlotKeys& slot = section.launchSlots[static_cast<size_t>(k)];
         const std::string prefix = numbered("Button%02d", k);
         slot.left = keys.wholeNumber(prefix + "Left", 0, -kMaxPx, kMaxPx);
         slot.top = keys.wholeNumber(prefix + "Top", 0, -kMaxPx, kMaxPx);

@@ -56,7 +56,7 @@ TEST(SkinDefinition, CountsAreCappedAndReported)
                                            "[Section00]\nActionButtonNumber=40\n");
     EXPECT_EQ(result.definition.sections.size(), 12u);
     EXPECT_EQ(result.definition.styles.size(), 300u);
-    EXPECT_EQ(result.definition.sections[0].slots.size(), 25u);
+    EXPECT_EQ(result.definition.sections[0].launchSlots.size(), 25u);
     EXPECT_TRUE(corrected(result, "SkinInfo", "SectionNum"));
     EXPECT_TRUE(corrected(result, "SkinInfo", "ActionButtonStyles"));
     EXPECT_TRUE(corrected(result, "Section00", "ActionButtonNumber"));
@@ -86,9 +86,9 @@ TEST(SkinDefinition, SlotStylesAndBackgroundsStayInRange)
                                            "[Section01]\nStyle=7\n");
     const SkinDefinition& skin = result.definition;
     EXPECT_EQ(skin.sections[0].style, 1);
-    EXPECT_EQ(skin.sections[0].slots[0].style, 1);
-    EXPECT_EQ(skin.sections[0].slots[1].style, 0);
-    EXPECT_EQ(skin.sections[0].slots[2].style, 0);
+    EXPECT_EQ(skin.sections[0].launchSlots[0].style, 1);
+    EXPECT_EQ(skin.sections[0].launchSlots[1].style, 0);
+    EXPECT_EQ(skin.sections[0].launchSlots[2].style, 0);
     EXPECT_EQ(skin.sections[1].style, 0);
     EXPECT_TRUE(corrected(result, "Section00", "Button01Style"));
     EXPECT_TRUE(corrected(result, "Section01", "Style"));
