@@ -53,6 +53,8 @@ HotKeyGeneralPage::HotKeyGeneralPage(ModifierRule rule, QWidget* parent)
     grid->addWidget(m_txtInterval, row++, 1);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
+    // Focusing the page focuses its first control.
+    setFocusProxy(hasModifiers() ? static_cast<QWidget*>(m_chkAltKey) : m_cboMaskKey);
 }
 
 QCheckBox* HotKeyGeneralPage::addCheckBox(const char* name, const char* caption)
