@@ -11,11 +11,7 @@ std::optional<MonochromeImage> FakeMetafileRenderer::render(std::span<const std:
     m_calls.push_back(Call{format, width, height, fill, metafile.size()});
     if (m_failing || width < 0 || height < 0)
         return std::nullopt;
-    MonochromeImage image;
-    image.width = width;
-    image.height = height;
-    image.rowBytes = MonochromeImage::wordAlignedRowBytes(width);
-    image.bits.assign(image.rowBytes * std::size_t(height), fill == MonochromeFill::White ? 0xFF : 0x00);
+    MonochromeImage image = MonochromeImage::filled(width, height, fill);
     for (const Paint& paint : m_paints) {
         for (std::int32_t y = std::max(paint.top, 0); y < std::min(paint.bottom, height); ++y) {
             for (std::int32_t x = std::max(paint.left, 0); x < std::min(paint.right, width); ++x) {

@@ -31,6 +31,16 @@ struct MonochromeImage {
     {
         return ((std::size_t(width) + 15) >> 3) & ~std::size_t(1);
     }
+    // A word-aligned image of one colour; width and height must not be negative.
+    static MonochromeImage filled(std::int32_t width, std::int32_t height, MonochromeFill fill)
+    {
+        MonochromeImage image;
+        image.width = width;
+        image.height = height;
+        image.rowBytes = wordAlignedRowBytes(width);
+        image.bits.assign(image.rowBytes * std::size_t(height), fill == MonochromeFill::White ? 0xFF : 0x00);
+        return image;
+    }
     bool pixel(std::int32_t x, std::int32_t y) const
     {
         return (bits[std::size_t(y) * rowBytes + std::size_t(x >> 3)] >> (7 - (x & 7))) & 1;

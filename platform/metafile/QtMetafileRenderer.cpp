@@ -52,11 +52,7 @@ std::optional<MonochromeImage> QtMetafileRenderer::render(std::span<const std::u
 {
     if (format != MetafileFormat::Enhanced || width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
         return std::nullopt;
-    MonochromeImage result;
-    result.width = width;
-    result.height = height;
-    result.rowBytes = MonochromeImage::wordAlignedRowBytes(width);
-    result.bits.assign(result.rowBytes * std::size_t(height), fill == MonochromeFill::White ? 0xFF : 0x00);
+    MonochromeImage result = MonochromeImage::filled(width, height, fill);
     if (width == 0 || height == 0)
         return result;
 

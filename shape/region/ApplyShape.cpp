@@ -16,6 +16,41 @@ void install(WindowRegionService& windows, WindowHandle window, const std::optio
         windows.clearWindowRegion(window);
 }
 
+struct Scaling {
+    enum class Outcome {
+        Factors,
+        UnknownWindow, // leave the window alone
+        NoExtent,      // nothing to divide by: leave the window plain
+    };
+    Outcome outcome;
+    double x = 1.0;
+    double y = 1.0;
+};
+
+// The properties' factors, or under AutoScale the window's outer size over
+// `extent` (the outline's size, or a bitmap's far edges).
+Scaling scaling(const ShapeApplyRequest& request, const WindowRegionService& windows, std::int64_t extentX,
+                std::int64_t extentY)
+{
+    if (!request.autoScale)
+        return Scaling{Scaling::Outcome::Factors, request.scaleX, request.scaleY};
+    const std::optional<Rect> window = windows.windowRect(request.window);
+    if (!window)
+        return Scaling{Scaling::Outcome::UnknownWindow};
+    if (extentX <= 0 || extentY <= 0)
+        return Scaling{Scaling::Outcome::NoExtent};
+    return Scaling{Scaling::Outcome::Factors, double(window->width()) / double(extentX),
+                   double(window->height()) / double(extentY)};
+}
+
+// Handles the two outcomes without factors; true when the caller goes on.
+bool hasFactors(const Scaling& scale, const ShapeApplyRequest& request, WindowRegionService& windows)
+{
+    if (scale.outcome == Scaling::Outcome::NoExtent)
+        windows.clearWindowRegion(request.window);
+    return scale.outcome == Scaling::Outcome::Factors;
+}
+
 void applyShapeString(const ShapeApplyRequest& request, WindowRegionService& windows)
 {
     const std::optional<Region>* base = request.baseRegion;
@@ -23,25 +58,13 @@ void applyShapeString(const ShapeApplyRequest& request, WindowRegionService& win
         windows.clearWindowRegion(request.window);
         return;
     }
-    double scaleX = request.scaleX;
-    double scaleY = request.scaleY;
-    if (request.autoScale) {
-        const std::optional<Rect> window = windows.windowRect(request.window);
-        if (!window)
-            return;
-        const Rect box = (*base)->boundingBox();
-        // An empty outline has no size to stretch; the window is better left
-        // plain than divided by zero.
-        if (box.width() <= 0 || box.height() <= 0) {
-            windows.clearWindowRegion(request.window);
-            return;
-        }
-        scaleX = double(window->width()) / double(box.width());
-        scaleY = double(window->height()) / double(box.height());
-    }
+    const Rect box = (*base)->boundingBox();
+    const Scaling scale = scaling(request, windows, box.width(), box.height());
+    if (!hasFactors(scale, request, windows))
+        return;
     // Re-rasterised at the new scale rather than stretched, so arcs stay round.
     install(windows, request.window,
-            BuildShapeRegion(*request.parsedShape, scaleX, scaleY, FillRule::Alternate, CombineMode::Xor));
+            BuildShapeRegion(*request.parsedShape, scale.x, scale.y, FillRule::Alternate, CombineMode::Xor));
 }
 
 void applyBitmap(const ShapeApplyRequest& request, WindowRegionService& windows)
@@ -51,25 +74,15 @@ void applyBitmap(const ShapeApplyRequest& request, WindowRegionService& windows)
         windows.clearWindowRegion(request.window);
         return;
     }
-    double scaleX = request.scaleX;
-    double scaleY = request.scaleY;
-    if (request.autoScale) {
-        const std::optional<Rect> window = windows.windowRect(request.window);
-        if (!window)
-            return;
-        // The far edges, not the box size: a bitmap's transparent margin at the
-        // left or top counts as part of the picture.
-        const Rect box = (*base)->boundingBox();
-        if (box.right <= 0 || box.bottom <= 0) {
-            windows.clearWindowRegion(request.window);
-            return;
-        }
-        scaleX = double(window->width()) / double(box.right);
-        scaleY = double(window->height()) / double(box.bottom);
-    }
+    // The far edges, not the box size: a bitmap's transparent margin at the
+    // left or top counts as part of the picture.
+    const Rect box = (*base)->boundingBox();
+    const Scaling scale = scaling(request, windows, box.right, box.bottom);
+    if (!hasFactors(scale, request, windows))
+        return;
     Region working = **base;
-    if (scaleX != 1.0 || scaleY != 1.0)
-        ScaleRegion(working, 0, 0, scaleX, scaleY);
+    if (scale.x != 1.0 || scale.y != 1.0)
+        ScaleRegion(working, 0, 0, scale.x, scale.y);
     windows.setWindowRegion(request.window, working.rects());
 }
 

@@ -143,26 +143,34 @@ TEST_F(ApplyShapeTest, AutoScaleOnAnUnknownWindowLeavesItAlone)
     EXPECT_TRUE(windows.calls.empty());
 }
 
-TEST_F(ApplyShapeTest, BitmapAutoScaleUsesTheFarEdges)
+TEST_F(ApplyShapeTest, BitmapAutoScaleDividesByTheFarEdges)
 {
-    base = Region(Rect{10, 0, 100, 20}); // opaque from x = 10 to 99
-    windows.geometry[kWindow] = Rect{0, 0, 200, 40};
-    ShapeApplyRequest r = request(1);
-    r.pictureKind = PictureKind::Bitmap;
-    r.autoScale = true;
-    ApplyShape(r, windows, nullptr);
-    EXPECT_EQ(windows.installed(), Region(Rect{0, 0, 180, 40}));
-}
-
-TEST_F(ApplyShapeTest, BitmapAtScaleOneKeepsItsMargin)
-{
-    base = Region(Rect{10, 3, 100, 20});
-    windows.geometry[kWindow] = Rect{0, 0, 100, 20};
-    ShapeApplyRequest r = request(1);
-    r.pictureKind = PictureKind::Bitmap;
-    r.autoScale = true;
-    ApplyShape(r, windows, nullptr);
-    EXPECT_EQ(windows.installed(), Region(Rect{10, 3, 100, 20}));
+    struct Case {
+        Rect base;
+        Rect window;
+        Rect expected;
+    };
+    const Case cases[] = {
+        // Opaque from x = 10 to 99 on a window 200 wide: doubled and moved to 0.
+        {{10, 0, 100, 20}, {0, 0, 200, 40}, {0, 0, 180, 40}},
+        // Exactly 1.0 both ways: the region is not moved and keeps its margin.
+        {{10, 3, 100, 20}, {50, 50, 150, 70}, {10, 3, 100, 20}},
+        // 1.0 one way only still moves the region to the origin.
+        {{10, 3, 100, 20}, {0, 0, 100, 40}, {0, 0, 90, 34}},
+        // A window of no width squeezes the outline to nothing, it does not
+        // unshape the window.
+        {{10, 3, 100, 20}, {0, 0, 0, 40}, {}},
+    };
+    for (const Case& c : cases) {
+        windows.calls.clear();
+        base = Region(c.base);
+        windows.geometry[kWindow] = c.window;
+        ShapeApplyRequest r = request(1);
+        r.pictureKind = PictureKind::Bitmap;
+        r.autoScale = true;
+        ApplyShape(r, windows, nullptr);
+        EXPECT_EQ(windows.installed(), Region(c.expected)) << c.window.right;
+    }
 }
 
 TEST_F(ApplyShapeTest, BitmapOfOnlyTheMaskColourMakesTheWindowInvisible)

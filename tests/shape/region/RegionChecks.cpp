@@ -11,53 +11,30 @@ bool isCanonical(const Region& region)
     const Rect box = region.boundingBox();
     if (rects.empty())
         return box == Rect{};
-    Rect hull{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom};
-    std::size_t bandStart = 0;
-    std::size_t previousBandStart = 0;
-    bool havePreviousBand = false;
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        const Rect& r = rects[i];
+
+    struct Band {
+        int top, bottom;
+        std::vector<std::pair<int, int>> spans;
+    };
+    std::vector<Band> bands;
+    Rect hull = rects.front();
+    for (const Rect& r : rects) {
         if (r.isEmpty())
             return false;
-        if (r.left < box.left || r.right > box.right || r.top < box.top || r.bottom > box.bottom)
-            return false;
-        hull.left = std::min(hull.left, r.left);
-        hull.right = std::max(hull.right, r.right);
-        hull.bottom = std::max(hull.bottom, r.bottom);
-        if (i == 0)
-            continue;
-        const Rect& p = rects[i - 1];
-        if (r.top == p.top) {
-            if (r.bottom != p.bottom || r.left <= p.right)
-                return false;
-            continue;
+        hull = Rect{std::min(hull.left, r.left), std::min(hull.top, r.top), std::max(hull.right, r.right),
+                    std::max(hull.bottom, r.bottom)};
+        if (bands.empty() || r.top != bands.back().top) {
+            if (!bands.empty() && r.top < bands.back().bottom)
+                return false; // bands overlap or are out of order
+            bands.push_back(Band{r.top, r.bottom, {}});
+        } else if (r.bottom != bands.back().bottom || r.left <= bands.back().spans.back().second) {
+            return false; // ragged band, or spans touching, overlapping or unsorted
         }
-        if (r.top < p.bottom)
-            return false;
-        // A band ended at i - 1: compare it with the band before it when the
-        // two touch vertically and carry the same spans.
-        if (havePreviousBand && rects[previousBandStart].bottom == rects[bandStart].top) {
-            const std::size_t lengthA = bandStart - previousBandStart;
-            const std::size_t lengthB = i - bandStart;
-            if (lengthA == lengthB
-                && std::equal(rects.begin() + std::ptrdiff_t(previousBandStart), rects.begin() + std::ptrdiff_t(bandStart),
-                              rects.begin() + std::ptrdiff_t(bandStart),
-                              [](const Rect& a, const Rect& b) { return a.left == b.left && a.right == b.right; }))
-                return false;
-        }
-        previousBandStart = bandStart;
-        havePreviousBand = true;
-        bandStart = i;
+        bands.back().spans.push_back({r.left, r.right});
     }
-    if (havePreviousBand && rects[previousBandStart].bottom == rects[bandStart].top) {
-        const std::size_t lengthA = bandStart - previousBandStart;
-        const std::size_t lengthB = rects.size() - bandStart;
-        if (lengthA == lengthB
-            && std::equal(rects.begin() + std::ptrdiff_t(previousBandStart), rects.begin() + std::ptrdiff_t(bandStart),
-                          rects.begin() + std::ptrdiff_t(bandStart),
-                          [](const Rect& a, const Rect& b) { return a.left == b.left && a.right == b.right; }))
-            return false;
-    }
+    for (std::size_t i = 1; i < bands.size(); ++i)
+        if (bands[i - 1].bottom == bands[i].top && bands[i - 1].spans == bands[i].spans)
+            return false; // should have been one band
     return hull == box;
 }
 
