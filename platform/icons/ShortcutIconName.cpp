@@ -1,0 +1,66 @@
+#include "platform/icons/ShortcutIconName.h"
+
+#include "platform/files/CaseInsensitivePath.h"
+#include "platform/shortcuts/DesktopEntry.h"
+#include "platform/shortcuts/LinkFile.h"
+
+#include <QMimeDatabase>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+bool endsWith(const std::string& lowerName, std::string_view suffix)
+{
+    return lowerName.size() >= suffix.size()
+        && lowerName.compare(lowerName.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::string contentTypeIconName(const std::string& path, bool (*hasIcon)(const std::string&))
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::is_directory(status))
+        return kFolderIconName;
+    if (std::filesystem::is_regular_file(status) && ::access(path.c_str(), X_OK) == 0)
+        return kProgramIconName;
+
+    static const QMimeDatabase database;
+    const QMimeType type = std::filesystem::exists(status)
+        ? database.mimeTypeForFile(QString::fromStdString(path))
+        : database.mimeTypeForFile(QString::fromStdString(path), QMimeDatabase::MatchExtension);
+    const std::string specific = type.iconName().toStdString();
+    if (hasIcon(specific))
+        return specific;
+    return type.genericIconName().toStdString();
+}
+
+} // namespace
+
+std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std::string&))
+{
+    const std::string lower = toLowerAscii(path);
+    if (endsWith(lower, ".url"))
+        return kBrowserIconName;
+    if (endsWith(lower, ".pif"))
+        return kProgramIconName;
+    if (endsWith(lower, ".desktop")) {
+        const std::optional<DesktopEntry> entry = DesktopEntry::read(path);
+        if (!entry)
+            return {};
+        if (entry->isLink() && entry->icon().empty())
+            return kBrowserIconName;
+        return entry->icon().empty() ? kProgramIconName : entry->icon();
+    }
+    if (endsWith(lower, ".lnk")) {
+        const LinkReadResult link = readLinkFile(path);
+        if (!link.ok || link.info.target.empty())
+            return {};
+        return contentTypeIconName(link.info.target, hasIcon);
+    }
+    return contentTypeIconName(path, hasIcon);
+}
+
+} // namespace platform

@@ -1,0 +1,82 @@
+#include "platform/icons/ThemeIconService.h"
+
+#include "platform/icons/ShortcutIconName.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace platform {
+namespace {
+
+bool themeHasIcon(const std::string& name)
+{
+    return !name.empty() && QGuiApplication::instance() && QIcon::hasThemeIcon(QString::fromStdString(name));
+}
+
+QIcon lookUp(const std::string& iconName)
+{
+    if (iconName.empty() || !QGuiApplication::instance())
+        return {};
+    const QString name = QString::fromStdString(iconName);
+    if (name.startsWith(u'/'))
+        return QIcon(name);
+    return QIcon::fromTheme(name);
+}
+
+QImage render(const QIcon& icon, int sizePx)
+{
+    if (!icon.isNull()) {
+        QImage image = icon.pixmap(QSize(sizePx, sizePx)).toImage();
+        if (!image.isNull()) {
+            if (image.width() != sizePx || image.height() != sizePx)
+                image = image.scaled(sizePx, sizePx, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+    }
+    return drawFallbackIcon(sizePx);
+}
+
+} // namespace
+
+QImage drawFallbackIcon(int sizePx)
+{
+    QImage image(sizePx, sizePx, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal unit = sizePx / 16.0;
+    const qreal left = 3 * unit, top = 1 * unit, right = 13 * unit, bottom = 15 * unit;
+    const qreal fold = 4 * unit;
+    QPainterPath sheet;
+    sheet.moveTo(left, top);
+    sheet.lineTo(right - fold, top);
+    sheet.lineTo(right, top + fold);
+    sheet.lineTo(right, bottom);
+    sheet.lineTo(left, bottom);
+    sheet.closeSubpath();
+    painter.setPen(QPen(QColor(70, 70, 80), unit * 0.75));
+    painter.setBrush(QColor(245, 245, 240));
+    painter.drawPath(sheet);
+    QPainterPath corner;
+    corner.moveTo(right - fold, top);
+    corner.lineTo(right - fold, top + fold);
+    corner.lineTo(right, top + fold);
+    painter.setBrush(QColor(200, 200, 210));
+    painter.drawPath(corner);
+    return image;
+}
+
+std::string ThemeIconService::iconNameFor(const std::string& path)
+{
+    return shortcutIconName(path, themeHasIcon);
+}
+
+FileIcons ThemeIconService::iconsNamed(const std::string& iconName)
+{
+    const QIcon icon = lookUp(iconName);
+    return {render(icon, kLargeIconPx), render(icon, kSmallIconPx)};
+}
+
+} // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/icons/IconService.h"
+
+namespace platform {
+
+// Icons from the desktop icon theme through Qt. Needs a QGuiApplication for
+// drawing theme icons; without one every icon is the built-in one.
+class ThemeIconService final : public IconService {
+public:
+    std::string iconNameFor(const std::string& path) override;
+    FileIcons iconsNamed(const std::string& iconName) override;
+};
+
+// The built-in icon, drawn in code: a sheet of paper with a folded corner,
+// so that a button never shows an empty square.
+QImage drawFallbackIcon(int sizePx);
+
+} // namespace platform

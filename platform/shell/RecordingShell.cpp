@@ -1,0 +1,27 @@
+#include "platform/shell/RecordingShell.h"
+
+namespace platform {
+
+bool RecordingShell::record(Call call)
+{
+    m_calls.push_back(std::move(call));
+    return m_result;
+}
+
+bool RecordingShell::startProgram(const std::string& program, const std::vector<std::string>& arguments,
+                                  const std::string& workingFolder)
+{
+    return record({Kind::Program, program, arguments, workingFolder});
+}
+
+bool RecordingShell::openDocument(const std::string& pathOrUrl, const std::string& workingFolder)
+{
+    return record({Kind::Document, pathOrUrl, {}, workingFolder});
+}
+
+bool RecordingShell::openFolder(const std::string& folder)
+{
+    return record({Kind::Folder, folder, {}, folder});
+}
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The desktop's "open": starting programs and handing documents, folders and
+// addresses to the handlers the user chose. Every call starts the work
+// detached and returns at once; true means it was started, not that it
+// succeeded.
+class Shell {
+public:
+    virtual ~Shell() = default;
+
+    // Starts `program` (a path, or a bare name looked up on PATH) with one
+    // argument per element, in `workingFolder` (empty: the launcher's own).
+    virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments,
+                              const std::string& workingFolder) = 0;
+
+    // Opens a document path or an absolute URL with the default handler.
+    virtual bool openDocument(const std::string& pathOrUrl, const std::string& workingFolder) = 0;
+
+    // Shows a folder in the file manager.
+    virtual bool openFolder(const std::string& folder) = 0;
+};
+
+} // namespace platform

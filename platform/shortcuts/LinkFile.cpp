@@ -1,0 +1,85 @@
+#include "platform/shortcuts/LinkFile.h"
+
+#include <liblnk.h>
+
+#include <fstream>
+#include <vector>
+
+namespace platform {
+namespace {
+
+using SizeGetter = int (*)(liblnk_file_t*, size_t*, liblnk_error_t**);
+using TextGetter = int (*)(liblnk_file_t*, uint8_t*, size_t, liblnk_error_t**);
+
+// Reads one optional UTF-8 value; absent and unreadable values both give "".
+std::string readText(liblnk_file_t* file, SizeGetter sizeOf, TextGetter textOf)
+{
+    liblnk_error_t* error = nullptr;
+    size_t size = 0;
+    if (sizeOf(file, &size, &error) != 1 || size == 0) {
+        liblnk_error_free(&error);
+        return {};
+    }
+    std::vector<uint8_t> buffer(size + 1, 0);
+    if (textOf(file, buffer.data(), size, &error) != 1) {
+        liblnk_error_free(&error);
+        return {};
+    }
+    return std::string(reinterpret_cast<const char*>(buffer.data()));
+}
+
+// The window state from the fixed header. liblnk's own query for it returns
+// the header's file-size field in the packaged release, so it is not used.
+uint32_t readShowCommand(const std::string& path)
+{
+    constexpr std::streamoff kShowCommandOffset = 60;
+    unsigned char bytes[4] = {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in.seekg(kShowCommandOffset) || !in.read(reinterpret_cast<char*>(bytes), sizeof bytes))
+        return 0;
+    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+std::string describe(liblnk_error_t* error)
+{
+    char text[512] = {};
+    if (error)
+        liblnk_error_sprint(error, text, sizeof text);
+    return text;
+}
+
+} // namespace
+
+LinkReadResult readLinkFile(const std::string& path)
+{
+    LinkReadResult result;
+    liblnk_file_t* file = nullptr;
+    liblnk_error_t* error = nullptr;
+    if (liblnk_file_initialize(&file, &error) != 1) {
+        result.error = "cannot read shortcut " + path + ": " + describe(error);
+        liblnk_error_free(&error);
+        return result;
+    }
+    if (liblnk_file_open(file, path.c_str(), LIBLNK_OPEN_READ, &error) != 1) {
+        result.error = "cannot read shortcut " + path + ": " + describe(error);
+        liblnk_error_free(&error);
+        liblnk_file_free(&file, nullptr);
+        return result;
+    }
+
+    LinkFileInfo& info = result.info;
+    info.target = readText(file, liblnk_file_get_utf8_local_path_size, liblnk_file_get_utf8_local_path);
+    info.workingFolder = readText(file, liblnk_file_get_utf8_working_directory_size,
+                                  liblnk_file_get_utf8_working_directory);
+    info.arguments = readText(file, liblnk_file_get_utf8_command_line_arguments_size,
+                              liblnk_file_get_utf8_command_line_arguments);
+    if (const uint32_t show = readShowCommand(path); show != 0)
+        info.showCommand = static_cast<int>(show);
+
+    liblnk_file_close(file, nullptr);
+    liblnk_file_free(&file, nullptr);
+    result.ok = true;
+    return result;
+}
+
+} // namespace platform
