@@ -4,6 +4,8 @@
 #include "shape/region/BitmapRegion.h"
 #include "shape/region/ShapeRegion.h"
 
+#include <new>
+
 namespace quorvex::shape {
 
 namespace {
@@ -109,11 +111,11 @@ void applyMetafile(const ShapeApplyRequest& request, WindowRegionService& window
 
 } // namespace
 
-void ApplyShape(const ShapeApplyRequest& request, WindowRegionService& windows,
+namespace {
+
+void applyShape(const ShapeApplyRequest& request, WindowRegionService& windows,
                 const platform::MetafileRenderer* renderer)
 {
-    if (request.window == 0)
-        return;
     switch (request.shapeType) {
     case 0:
         applyShapeString(request, windows);
@@ -135,6 +137,22 @@ void ApplyShape(const ShapeApplyRequest& request, WindowRegionService& windows,
     default:
         windows.clearWindowRegion(request.window);
         return;
+    }
+}
+
+} // namespace
+
+void ApplyShape(const ShapeApplyRequest& request, WindowRegionService& windows,
+                const platform::MetafileRenderer* renderer)
+{
+    if (request.window == 0)
+        return;
+    // Called from property setters inside the event loop: running out of
+    // memory for a region leaves the window as it was instead of unwinding
+    // through the toolkit.
+    try {
+        applyShape(request, windows, renderer);
+    } catch (const std::bad_alloc&) {
     }
 }
 

@@ -4,6 +4,7 @@
 #include "shape/region/BandBuilder.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 #ifdef __SSE2__
@@ -84,9 +85,7 @@ void monochromeRowSpans(const std::uint8_t* row, std::int32_t width,
         spans.push_back(BandBuilder::Span{start, width});
 }
 
-} // namespace
-
-std::optional<Region> BuildMaskRegion(const BitmapView& bitmap, std::uint32_t maskRgb)
+std::optional<Region> maskRegion(const BitmapView& bitmap, std::uint32_t maskRgb)
 {
     if (!bitmap.pixels || bitmap.width < 0 || bitmap.height < 0
         || bitmap.strideBytes < std::size_t(bitmap.width) * sizeof(std::uint32_t))
@@ -110,8 +109,8 @@ std::optional<Region> BuildMaskRegion(const BitmapView& bitmap, std::uint32_t ma
     return Region::fromBandedRects(bands.finish());
 }
 
-std::optional<Region> BuildMonochromeRegion(std::span<const std::uint8_t> bits, std::int32_t width,
-                                            std::int32_t height, std::int32_t rowAlignment)
+std::optional<Region> monochromeRegion(std::span<const std::uint8_t> bits, std::int32_t width,
+                                       std::int32_t height, std::int32_t rowAlignment)
 {
     if (width < 0 || height < 0 || rowAlignment < 1)
         return std::nullopt;
@@ -127,6 +126,28 @@ std::optional<Region> BuildMonochromeRegion(std::span<const std::uint8_t> bits, 
         bands.addRow(y, spans);
     }
     return Region::fromBandedRects(bands.finish());
+}
+
+} // namespace
+
+// Out of memory gives no region, like a bitmap that cannot be read.
+std::optional<Region> BuildMaskRegion(const BitmapView& bitmap, std::uint32_t maskRgb)
+{
+    try {
+        return maskRegion(bitmap, maskRgb);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<Region> BuildMonochromeRegion(std::span<const std::uint8_t> bits, std::int32_t width,
+                                            std::int32_t height, std::int32_t rowAlignment)
+{
+    try {
+        return monochromeRegion(bits, width, height, rowAlignment);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<Region> BuildMetafileRegion(const platform::MetafileRenderer& renderer,
@@ -153,10 +174,14 @@ std::optional<Region> BuildMetafileRegion(const platform::MetafileRenderer& rend
     }
     // A pixel the picture painted looks the same on both backgrounds; one it
     // left alone shows black once and white once.
-    std::vector<std::uint8_t> painted(size);
-    for (std::size_t i = 0; i < size; ++i)
-        painted[i] = static_cast<std::uint8_t>(~(onBlack->bits[i] ^ onWhite->bits[i]));
-    return BuildMonochromeRegion(painted, width, height, 2);
+    try {
+        std::vector<std::uint8_t> painted(size);
+        for (std::size_t i = 0; i < size; ++i)
+            painted[i] = static_cast<std::uint8_t>(~(onBlack->bits[i] ^ onWhite->bits[i]));
+        return BuildMonochromeRegion(painted, width, height, 2);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace quorvex::shape

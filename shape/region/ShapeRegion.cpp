@@ -1,6 +1,7 @@
 #include "shape/region/ShapeRegion.h"
 
 #include <cmath>
+#include <new>
 #include <numbers>
 #include <vector>
 
@@ -64,8 +65,10 @@ std::int32_t TruncateCoordinate(double value)
     return static_cast<std::int32_t>(value); // truncates towards zero
 }
 
-std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, FillRule rule,
-                                        double scaleX, double scaleY)
+namespace {
+
+std::optional<Region> figureRegion(std::span<const ShapeRecord> records, FillRule rule, double scaleX,
+                                   double scaleY)
 {
     std::vector<Point> vertices;
     vertices.reserve(records.size());
@@ -98,6 +101,20 @@ std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, Fi
             figure->combine(piece, pieceMode);
     }
     return figure;
+}
+
+} // namespace
+
+std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, FillRule rule,
+                                        double scaleX, double scaleY)
+{
+    // A figure too large for the memory there is counts as no figure, and the
+    // rest of the shape is still built.
+    try {
+        return figureRegion(records, rule, scaleX, scaleY);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace quorvex::shape
