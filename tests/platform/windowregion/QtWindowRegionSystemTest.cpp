@@ -15,6 +15,9 @@ QApplication& application()
     static int argc = 1;
     static char name[] = "windowregion-test";
     static char* argv[] = { name, nullptr };
+    // The widgets never need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(argc, argv);
     return app;
 }

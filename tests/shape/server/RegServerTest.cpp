@@ -1,0 +1,66 @@
+#include "ServerTestSupport.h"
+
+#include "platform/component/ClassesRoot.h"
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace quorvex::shape::testing {
+namespace {
+
+using namespace platform::component;
+
+struct CommandResult {
+    int exitCode;
+    std::string output;
+};
+
+CommandResult regserver(const std::string& arguments)
+{
+    std::string command = std::string(QUORVEX_BINARY_DIR) + "/bin/quorvex-regserver " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    CommandResult run { -1, {} };
+    if (!pipe)
+        return run;
+    std::array<char, 256> buffer;
+    while (fgets(buffer.data(), buffer.size(), pipe))
+        run.output += buffer.data();
+    int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class RegServerTest : public ClassesRootTest { };
+
+TEST_F(RegServerTest, RegistersAndUnregistersALibrary)
+{
+    CommandResult run = regserver(builtLibrary());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    ClassesRoot root(m_path);
+    ASSERT_TRUE(root.load());
+    EXPECT_EQ(root.value("FormShape.FormShape\\CLSID"), "{40BD39F1-6F1E-11D1-B2DF-444553540000}");
+
+    run = regserver("/u " + builtLibrary());
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_TRUE(root.load());
+    EXPECT_FALSE(root.hasKey("FormShape.FormShape"));
+}
+
+TEST_F(RegServerTest, FailuresExplainThemselvesAndExitNonZero)
+{
+    CommandResult missing = regserver("/no/such/libshape.so");
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.output.find("cannot load /no/such/libshape.so"), std::string::npos) << missing.output;
+
+    // A shared library that is not a component server.
+    CommandResult notServer = regserver("libc.so.6");
+    EXPECT_NE(notServer.exitCode, 0);
+
+    CommandResult usage = regserver("");
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_NE(usage.output.find("usage"), std::string::npos);
+}
+
+} // namespace
+} // namespace quorvex::shape::testing
