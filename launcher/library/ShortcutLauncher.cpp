@@ -1,0 +1,196 @@
+#include "launcher/library/ShortcutLauncher.h"
+
+#include "launcher/library/ShortcutNames.h"
+#include "platform/files/CaseInsensitivePath.h"
+#include "platform/shortcuts/DesktopEntry.h"
+#include "platform/shortcuts/InternetShortcut.h"
+#include "platform/shortcuts/LinkFile.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+
+namespace launcher {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file caption + extension in `folder`, the extension in any letter case.
+std::optional<std::string> findShortcut(const std::string& folder, const std::string& caption, ShortcutKind kind)
+{
+    const fs::path wanted = fs::path(folder) / (caption + std::string(shortcutExtension(kind)));
+    const fs::path found = platform::resolveCaseInsensitive(wanted);
+    std::error_code error;
+    if (!fs::is_regular_file(found, error))
+        return std::nullopt;
+    return found.string();
+}
+
+bool isExecutableFile(const std::string& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::vector<std::string> splitArguments(const std::string& text)
+{
+    std::vector<std::string> arguments;
+    for (const QString& argument : QProcess::splitCommand(QString::fromStdString(text)))
+        arguments.push_back(argument.toStdString());
+    return arguments;
+}
+
+bool endsWithWav(const std::string& path)
+{
+    return path.size() >= 4 && platform::toLowerAscii(path.substr(path.size() - 4)) == ".wav";
+}
+
+} // namespace
+
+ShortcutLauncher::ShortcutLauncher(platform::Shell& shell, platform::SoundSystem& sounds, Pause pause)
+    : m_shell(shell)
+    , m_sounds(sounds)
+    , m_pause(std::move(pause))
+{
+}
+
+void ShortcutLauncher::pause(int milliseconds)
+{
+    if (m_pause)
+        m_pause(milliseconds);
+}
+
+LaunchResult ShortcutLauncher::started(bool ok, int pauseAfterMs)
+{
+    if (!ok)
+        return {LaunchOutcome::Failed, {}};
+    pause(pauseAfterMs);
+    return {LaunchOutcome::Started, {}};
+}
+
+LaunchResult ShortcutLauncher::LaunchShortcut(const LaunchButtonSet& buttons, int index,
+                                              const std::vector<std::string>& droppedFiles)
+{
+    if (index < 0 || index >= buttons.VisibleButtonCount)
+        return {LaunchOutcome::Failed, {}};
+    return launchCaption(buttons.sectionFolder, buttons.buttons[static_cast<size_t>(index)].caption, droppedFiles);
+}
+
+LaunchResult ShortcutLauncher::launchCaption(const std::string& sectionFolder, const std::string& caption,
+                                             const std::vector<std::string>& droppedFiles)
+{
+    if (caption.empty())
+        return {LaunchOutcome::Failed, {}};
+    if (const auto file = findShortcut(sectionFolder, caption, ShortcutKind::Internet)) {
+        // Dropped files are not handed to a web address.
+        const std::optional<std::string> url = platform::readInternetShortcutUrl(*file);
+        if (!url)
+            return {LaunchOutcome::Failed, {}};
+        pause(100);
+        return started(m_shell.openDocument(*url, sectionFolder), 100);
+    }
+    if (const auto file = findShortcut(sectionFolder, caption, ShortcutKind::ProgramInfo)) {
+        pause(100);
+        return started(m_shell.openDocument(*file, sectionFolder), 100);
+    }
+    if (const auto file = findShortcut(sectionFolder, caption, ShortcutKind::DesktopEntry))
+        return openDesktopEntry(*file, sectionFolder, droppedFiles);
+    const auto link = findShortcut(sectionFolder, caption, ShortcutKind::Link);
+    if (!link)
+        return {LaunchOutcome::Failed, {}};
+    return openLink(*link, droppedFiles);
+}
+
+bool ShortcutLauncher::ResolveShortcut(const std::string& path)
+{
+    const platform::LinkReadResult link = platform::readLinkFile(path);
+    if (!link.ok)
+        return false;
+    m_record.LinkTarget = CutAtControlCharacter(link.info.target);
+    m_record.LinkFolder = CutAtControlCharacter(link.info.workingFolder);
+    m_record.LinkArguments = CutAtControlCharacter(link.info.arguments);
+    m_record.LinkShowCommand = link.info.showCommand;
+    return true;
+}
+
+LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::vector<std::string>& droppedFiles)
+{
+    if (!ResolveShortcut(linkPath))
+        return {LaunchOutcome::Failed, {}};
+
+    // A program starts in the folder of the first dropped file, else in the
+    // folder that holds its target; the link's own working folder is only
+    // used for folders.
+    std::string workingFolder = droppedFiles.empty() ? FolderOfPath(m_record.LinkTarget)
+                                                     : FolderOfPath(droppedFiles.front());
+    // The link's own arguments win over dropped files.
+    const std::vector<std::string> arguments =
+        m_record.LinkArguments.empty() ? droppedFiles : splitArguments(m_record.LinkArguments);
+
+    if (!m_record.LinkTarget.empty() && endsWithWav(m_record.LinkTarget)) {
+        pause(100);
+        m_sounds.playAsync(m_record.LinkTarget);
+        pause(100);
+        return {LaunchOutcome::Started, {}};
+    }
+
+    std::string target = m_record.LinkTarget.empty() ? linkPath : m_record.LinkTarget;
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (!fs::exists(status))
+        return {LaunchOutcome::Failed, {}};
+    if (fs::is_directory(status)) {
+        if (!droppedFiles.empty())
+            return {LaunchOutcome::CopyIntoFolder, target};
+        if (target.back() != '/')
+            target += '/';
+        pause(100);
+        return started(m_shell.openFolder(target), 500);
+    }
+    pause(100);
+    if (isExecutableFile(target))
+        return started(m_shell.startProgram(target, arguments, workingFolder), 1000);
+    return started(m_shell.openDocument(target, workingFolder), 1000);
+}
+
+LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, const std::string& sectionFolder,
+                                                const std::vector<std::string>& droppedFiles)
+{
+    const std::optional<platform::DesktopEntry> entry = platform::DesktopEntry::read(entryPath);
+    if (!entry)
+        return {LaunchOutcome::Failed, {}};
+    if (entry->isLink()) {
+        if (!platform::hasUrlScheme(entry->url()))
+            return {LaunchOutcome::Failed, {}};
+        pause(100);
+        return started(m_shell.openDocument(entry->url(), sectionFolder), 100);
+    }
+    if (!entry->isApplication())
+        return {LaunchOutcome::Failed, {}};
+    const platform::DesktopCommandResult built = platform::buildDesktopCommands(*entry, droppedFiles, entryPath);
+    if (!built.error.empty())
+        return {LaunchOutcome::Failed, {}};
+
+    const std::string& program = built.commands.front().program;
+    const bool named = program.find('/') == std::string::npos;
+    if (named ? QStandardPaths::findExecutable(QString::fromStdString(program)).isEmpty()
+              : !isExecutableFile(program))
+        return {LaunchOutcome::Failed, {}};
+
+    std::string workingFolder = entry->workingFolder();
+    if (workingFolder.empty())
+        workingFolder = !droppedFiles.empty() ? FolderOfPath(droppedFiles.front())
+                      : named                 ? sectionFolder
+                                              : FolderOfPath(program);
+    pause(100);
+    bool ok = true;
+    for (const platform::DesktopCommand& command : built.commands)
+        ok = m_shell.startProgram(command.program, command.arguments, workingFolder) && ok;
+    return started(ok, 1000);
+}
+
+} // namespace launcher

@@ -1,0 +1,154 @@
+#include "launcher/library/ShortcutLibrary.h"
+
+#include "launcher/config/NameOrder.h"
+#include "launcher/library/ShortcutNames.h"
+#include "platform/files/CaseInsensitivePath.h"
+#include "platform/files/DirectoryListing.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace launcher {
+
+ShortcutLibrary::ShortcutLibrary(AppPaths paths, const SkinDefinition& skin, LauncherState& state)
+    : m_paths(std::move(paths))
+    , m_skin(skin)
+    , m_state(state)
+{
+    for (SectionButtonText& button : m_sectionButtons)
+        button.toolTip = kSectionDefaultToolTip;
+}
+
+std::vector<std::string> ShortcutLibrary::listSectionFolders() const
+{
+    std::vector<std::string> names = platform::listEntries(m_paths.ShortcutsFolder(), platform::EntryKind::Folders);
+    // The cap takes the first folders the file system lists, before sorting.
+    if (names.size() > static_cast<size_t>(kMaxSections))
+        names.resize(kMaxSections);
+    SortByNameOrder(names);
+    return names;
+}
+
+int ShortcutLibrary::ScanSectionFolders()
+{
+    const std::vector<std::string> names = listSectionFolders();
+    for (SectionButtonText& button : m_sectionButtons)
+        button.caption.clear();
+    m_SectionFolderCount = static_cast<int>(names.size());
+    for (int i = 0; i < m_SectionFolderCount; ++i) {
+        const std::string& name = names[static_cast<size_t>(i)];
+        m_sectionButtons[static_cast<size_t>(i)].toolTip = " " + name + " ";
+        const bool noCaption = i < sectionNum() && m_skin.sections[static_cast<size_t>(i)].textAlignment == 255;
+        m_sectionButtons[static_cast<size_t>(i)].caption = noCaption ? std::string() : name;
+        m_SectionFolderNames[static_cast<size_t>(i)] = name;
+    }
+    return m_SectionFolderCount;
+}
+
+bool ShortcutLibrary::SectionFoldersChanged()
+{
+    const std::vector<std::string> names = listSectionFolders();
+    const int count = static_cast<int>(names.size());
+    if (count != m_SectionFolderCount) {
+        if (m_state.CurrentSection > count)
+            m_state.CurrentSection = count;
+        return true;
+    }
+    // Counting equal pairs rather than comparing slot by slot: a renamed
+    // folder leaves one old name without a partner.
+    int pairs = 0;
+    for (int i = 0; i < m_SectionFolderCount; ++i) {
+        for (const std::string& name : names) {
+            if (platform::equalsIgnoringCase(m_SectionFolderNames[static_cast<size_t>(i)], name))
+                ++pairs;
+        }
+    }
+    return count > 0 && pairs != count;
+}
+
+std::vector<std::string> ShortcutLibrary::CollectSectionShortcuts(int section) const
+{
+    if (launchButtonCount(section) <= 0)
+        return {};
+    // One listing split by kind gives what one pass per extension would.
+    std::array<std::vector<std::string>, 4> byKind;
+    for (std::string& name : platform::listEntries(sectionFolderPath(section), platform::EntryKind::Files)) {
+        const ShortcutKind kind = shortcutKindOf(name);
+        if (kind != ShortcutKind::None)
+            byKind[static_cast<size_t>(kind)].push_back(std::move(name));
+    }
+    std::vector<std::string> names = std::move(byKind[0]);
+    for (size_t kind = 1; kind < byKind.size(); ++kind)
+        names.insert(names.end(), std::make_move_iterator(byKind[kind].begin()),
+                     std::make_move_iterator(byKind[kind].end()));
+    SortByNameOrder(names);
+    return names;
+}
+
+std::int32_t ShortcutLibrary::sectionTotal(int section, const std::vector<std::string>& names) const
+{
+    std::uint32_t total = static_cast<std::uint32_t>(NameChecksum(sectionFolderName(section)));
+    for (const std::string& name : names)
+        total += static_cast<std::uint32_t>(NameChecksum(name));
+    return static_cast<std::int32_t>(total);
+}
+
+void ShortcutLibrary::recordSectionChecksum(int section, std::int32_t total)
+{
+    assert(section >= 0 && section < kSlotCount);
+    m_SectionChecksum[static_cast<size_t>(section)] = total;
+}
+
+bool ShortcutLibrary::SectionContentChanged(int section) const
+{
+    assert(section >= 0 && section < kSlotCount);
+    return sectionTotal(section, CollectSectionShortcuts(section)) != m_SectionChecksum[static_cast<size_t>(section)];
+}
+
+bool ShortcutLibrary::RefreshShortcutsIfChanged()
+{
+    if (!m_state.StartupDone)
+        return false;
+    if (SectionFoldersChanged())
+        return true;
+    for (int section = 0; section < sectionNum(); ++section) {
+        if (SectionContentChanged(section))
+            return true;
+    }
+    return false;
+}
+
+const std::string& ShortcutLibrary::sectionFolderName(int section) const
+{
+    assert(section >= 0 && section < kSlotCount);
+    return m_SectionFolderNames[static_cast<size_t>(section)];
+}
+
+std::string ShortcutLibrary::sectionFolderPath(int section) const
+{
+    std::string path = m_paths.SectionFolder(sectionFolderName(section));
+    if (!path.empty() && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+std::string ShortcutLibrary::SectionFolder() const
+{
+    const int current = m_state.CurrentSection;
+    return sectionFolderPath(current >= 1 && current <= kSlotCount ? current - 1 : kSlotCount - 1);
+}
+
+int ShortcutLibrary::sectionNum() const
+{
+    return std::min(static_cast<int>(m_skin.sections.size()), kMaxSections);
+}
+
+int ShortcutLibrary::launchButtonCount(int section) const
+{
+    if (section < 0 || section >= sectionNum())
+        return 0;
+    return std::min(static_cast<int>(m_skin.sections[static_cast<size_t>(section)].launchSlots.size()),
+                    kMaxSlotsPerSection);
+}
+
+} // namespace launcher

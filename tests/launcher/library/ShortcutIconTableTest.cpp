@@ -1,0 +1,69 @@
+#include "launcher/library/ShortcutIconTable.h"
+
+#include "LibraryFixture.h"
+#include "platform/icons/FakeIconService.h"
+
+namespace {
+
+class ShortcutIconTableTest : public librarytest::LibraryFixture {};
+
+TEST(ShortcutIconKey, PadsToTwoDigits)
+{
+    EXPECT_EQ(launcher::ShortcutIconKey(1, 0), "S01_00");
+    EXPECT_EQ(launcher::ShortcutIconKey(12, 24), "S12_24");
+    EXPECT_EQ(launcher::ShortcutIconKey(3, 123), "S03_123");
+}
+
+TEST_F(ShortcutIconTableTest, KeysFollowTheListAndEachKindIsDrawnOnce)
+{
+    addFolder("A");
+    addFolder("B");
+    for (const char* file : {"A/x.lnk", "A/y.url", "A/z.lnk", "B/p.url", "B/q.desktop", "B/r.url"})
+        addFile(file);
+    library->ScanSectionFolders();
+
+    platform::FakeIconService icons;
+    launcher::ShortcutIconTable table;
+    table.BuildShortcutIcons(*library, icons);
+
+    EXPECT_EQ(table.count(), 6);
+    const std::pair<const char*, const char*> expected[] = {
+        {"S01_00", "lnk"}, {"S01_01", "url"}, {"S01_02", "lnk"},
+        {"S02_00", "url"}, {"S02_01", "desktop"}, {"S02_02", "url"}};
+    for (const auto& [key, kind] : expected) {
+        ASSERT_TRUE(table.contains(key)) << key;
+        EXPECT_EQ(table.large(key).pixel(5, 5), platform::FakeIconService::colourOf(kind)) << key;
+        EXPECT_EQ(table.large(key).width(), 32);
+        EXPECT_EQ(table.small(key).width(), 16);
+    }
+    EXPECT_EQ(icons.nameLookups(), 6);
+    EXPECT_EQ(icons.totalDraws(), 3);
+    EXPECT_EQ(icons.drawCount("url"), 1);
+    EXPECT_TRUE(table.large("S03_00").isNull());
+
+    // A rebuild after a change reuses the drawings; the keys follow the new list.
+    removeFile("A/x.lnk");
+    table.BuildShortcutIcons(*library, icons);
+    EXPECT_EQ(table.count(), 5);
+    EXPECT_EQ(table.large("S01_00").pixel(0, 0), platform::FakeIconService::colourOf("url"));
+    EXPECT_FALSE(table.contains("S01_02"));
+    EXPECT_EQ(icons.totalDraws(), 3);
+}
+
+TEST_F(ShortcutIconTableTest, BuildRecordsTheChecksumsTheChangeTestUses)
+{
+    addFolder("A");
+    addFile("A/x.lnk");
+    library->ScanSectionFolders();
+    platform::FakeIconService icons;
+    launcher::ShortcutIconTable table;
+
+    table.BuildShortcutIcons(*library, icons);
+    EXPECT_FALSE(library->RefreshShortcutsIfChanged());
+    addFile("A/y.lnk");
+    EXPECT_TRUE(library->RefreshShortcutsIfChanged());
+    table.BuildShortcutIcons(*library, icons);
+    EXPECT_FALSE(library->RefreshShortcutsIfChanged());
+}
+
+} // namespace

@@ -1,0 +1,282 @@
+#include "launcher/library/ShortcutLauncher.h"
+
+#include "LibraryFixture.h"
+#include "platform/shell/RecordingShell.h"
+#include "platform/sound/SoundSystem.h"
+#include "support/LinkFileWriter.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+using Call = platform::RecordingShell::Call;
+using Kind = platform::RecordingShell::Kind;
+using Outcome = launcher::LaunchOutcome;
+using Words = std::vector<std::string>;
+
+class ShortcutLauncherTest : public librarytest::LibraryFixture {
+protected:
+    void SetUp() override
+    {
+        LibraryFixture::SetUp();
+        addFolder("Tools");
+        library->ScanSectionFolders();
+        section = folder.str() + "shortcuts/Tools";
+        bin = folder.str() + "bin";
+    }
+
+    // An executable file below the program folder.
+    std::string program(const std::string& relative)
+    {
+        const auto path = folder.write(relative, "#!/bin/sh\nexit 0\n");
+        ::chmod(path.c_str(), 0755);
+        return path.string();
+    }
+
+    void link(const std::string& name, const testsupport::LinkFileSpec& spec)
+    {
+        addFile("Tools/" + name, testsupport::linkFileBytes(spec));
+    }
+
+    launcher::LaunchResult launch(const std::string& caption, const Words& dropped = {})
+    {
+        return launcher.launchCaption(section, caption, dropped);
+    }
+
+    platform::RecordingShell shell;
+    platform::RecordingSoundSystem sounds;
+    launcher::ShortcutLauncher launcher{shell, sounds};
+    std::string section;
+    std::string bin;
+};
+
+TEST_F(ShortcutLauncherTest, InternetShortcutWinsOverALinkOfTheSameCaption)
+{
+    link("Tools.lnk", {program("bin/tool"), "", "", 1});
+    addFile("Tools/Tools.url", "[InternetShortcut]\nURL=https://example.org/tools\n");
+
+    const launcher::LaunchResult result = launch("Tools", {"/dropped/file.txt"});
+
+    EXPECT_EQ(result.outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Document);
+    EXPECT_EQ(shell.calls()[0].target, "https://example.org/tools");
+    EXPECT_EQ(shell.calls()[0].workingFolder, section);
+}
+
+TEST_F(ShortcutLauncherTest, ExtensionIsFoundInAnyLetterCase)
+{
+    addFile("Tools/Site.URL", "[InternetShortcut]\nURL=https://example.org/\n");
+    EXPECT_EQ(launch("Site").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].target, "https://example.org/");
+}
+
+TEST_F(ShortcutLauncherTest, InternetShortcutWithoutAddressFails)
+{
+    addFile("Tools/Bad.url", "[InternetShortcut]\nURL=-rf\n");
+    EXPECT_EQ(launch("Bad").outcome, Outcome::Failed);
+    EXPECT_TRUE(shell.calls().empty());
+}
+
+TEST_F(ShortcutLauncherTest, ProgramInformationFileGoesToTheDefaultHandler)
+{
+    addFile("Tools/Old.pif", "x");
+    EXPECT_EQ(launch("Old").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Document);
+    EXPECT_EQ(shell.calls()[0].target, section + "/Old.pif");
+}
+
+TEST_F(ShortcutLauncherTest, ProgramStartsInItsOwnFolderWithTheLinksArguments)
+{
+    const std::string target = program("bin/My Tool");
+    link("Tool.lnk", {target, "/ignored/working/folder", "--mode \"two words\" -v", 3});
+
+    EXPECT_EQ(launch("Tool").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    const Call& call = shell.calls()[0];
+    EXPECT_EQ(call.kind, Kind::Program);
+    EXPECT_EQ(call.target, target);
+    EXPECT_EQ(call.arguments, (Words{"--mode", "two words", "-v"}));
+    EXPECT_EQ(call.workingFolder, bin);
+    EXPECT_EQ(launcher.record().LinkFolder, "/ignored/working/folder");
+    EXPECT_EQ(launcher.record().LinkShowCommand, 3);
+}
+
+TEST_F(ShortcutLauncherTest, DroppedFilesBecomeArgumentsAndTheFirstOnesFolderTheWorkingFolder)
+{
+    const std::string target = program("bin/editor");
+    link("Editor.lnk", {target, "", "", 1});
+    const Words dropped{"/home/u/My Docs/Report.doc", "/tmp/b c.txt"};
+
+    EXPECT_EQ(launch("Editor", dropped).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].arguments, dropped);
+    EXPECT_EQ(shell.calls()[0].workingFolder, "/home/u/My Docs");
+}
+
+TEST_F(ShortcutLauncherTest, LinksOwnArgumentsWinOverDroppedFiles)
+{
+    link("Editor.lnk", {program("bin/editor"), "", "--fixed", 1});
+    EXPECT_EQ(launch("Editor", {"/data/x.txt"}).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].arguments, Words{"--fixed"});
+    EXPECT_EQ(shell.calls()[0].workingFolder, "/data");
+}
+
+TEST_F(ShortcutLauncherTest, TargetIsOpenedWithItsLetterCase)
+{
+    const std::string target = program("bin/MixedCase.SH");
+    link("Mixed.lnk", {target, "", "", 1});
+    EXPECT_EQ(launch("Mixed").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].target, target);
+    EXPECT_EQ(launcher.record().LinkTarget, target);
+}
+
+TEST_F(ShortcutLauncherTest, SoundTargetIsPlayedAndNothingStarts)
+{
+    const std::string wave = folder.write("media/Chime.WAV", "RIFF").string();
+    link("Chime.lnk", {wave, "", "", 1});
+    EXPECT_EQ(launch("Chime").outcome, Outcome::Started);
+    EXPECT_TRUE(shell.calls().empty());
+    ASSERT_EQ(sounds.calls().size(), 1u);
+    EXPECT_EQ(sounds.calls()[0].mode, platform::SoundPlayMode::Async);
+    EXPECT_EQ(sounds.calls()[0].file, wave);
+}
+
+TEST_F(ShortcutLauncherTest, DocumentGoesToTheDefaultHandler)
+{
+    const std::string document = folder.write("docs/Letter.txt", "hi").string();
+    link("Letter.lnk", {document, "", "", 1});
+    EXPECT_EQ(launch("Letter").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Document);
+    EXPECT_EQ(shell.calls()[0].target, document);
+    EXPECT_EQ(shell.calls()[0].workingFolder, folder.str() + "docs");
+}
+
+TEST_F(ShortcutLauncherTest, FolderOpensInTheFileManagerOrReceivesDroppedFiles)
+{
+    std::filesystem::create_directories(folder.path() / "Projects");
+    link("Projects.lnk", {folder.str() + "Projects", "", "", 1});
+
+    EXPECT_EQ(launch("Projects").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Folder);
+    EXPECT_EQ(shell.calls()[0].target, folder.str() + "Projects/");
+
+    shell.clear();
+    const launcher::LaunchResult drop = launch("Projects", {"/a/1.txt", "/a/2.txt"});
+    EXPECT_EQ(drop.outcome, Outcome::CopyIntoFolder);
+    EXPECT_EQ(drop.copyFolder, folder.str() + "Projects");
+    EXPECT_TRUE(shell.calls().empty());
+}
+
+TEST_F(ShortcutLauncherTest, FailuresStartNothingAndReportFailure)
+{
+    const std::string target = program("bin/gone");
+    link("Gone.lnk", {target, "", "", 1});
+    std::filesystem::remove(target);
+    addFile("Tools/Broken.lnk", "not a link");
+
+    struct Case {
+        const char* caption;
+        Words dropped;
+    };
+    const Case cases[] = {{"Gone", {}}, {"Gone", {"/x/y"}}, {"Broken", {}}, {"Missing", {}}, {"", {}}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(launch(c.caption, c.dropped).outcome, Outcome::Failed) << c.caption;
+    }
+    EXPECT_TRUE(shell.calls().empty());
+    EXPECT_TRUE(sounds.calls().empty());
+}
+
+TEST_F(ShortcutLauncherTest, RefusedStartIsAFailure)
+{
+    link("Tool.lnk", {program("bin/tool"), "", "", 1});
+    shell.setResult(false);
+    EXPECT_EQ(launch("Tool").outcome, Outcome::Failed);
+}
+
+TEST_F(ShortcutLauncherTest, DesktopEntryStartsItsExecLine)
+{
+    const std::string target = program("bin/viewer app");
+    addFile("Tools/Viewer.desktop", "[Desktop Entry]\nType=Application\nName=Viewer\nExec=\"" + target +
+                                        "\" --open %F\n");
+    EXPECT_EQ(launch("Viewer", {"/pics/a b.png", "/pics/c.png"}).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Program);
+    EXPECT_EQ(shell.calls()[0].target, target);
+    EXPECT_EQ(shell.calls()[0].arguments, (Words{"--open", "/pics/a b.png", "/pics/c.png"}));
+    EXPECT_EQ(shell.calls()[0].workingFolder, "/pics");
+
+    shell.clear();
+    EXPECT_EQ(launch("Viewer").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].arguments, Words{"--open"});
+    EXPECT_EQ(shell.calls()[0].workingFolder, bin);
+}
+
+TEST_F(ShortcutLauncherTest, DesktopEntryPathKeyAndProgramOnThePath)
+{
+    addFile("Tools/Shell.desktop", "[Desktop Entry]\nType=Application\nExec=sh -c true\nPath=/var\n");
+    EXPECT_EQ(launch("Shell").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].target, "sh");
+    EXPECT_EQ(shell.calls()[0].workingFolder, "/var");
+}
+
+TEST_F(ShortcutLauncherTest, DesktopEntryFailures)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        {"NoProgram", "[Desktop Entry]\nType=Application\nExec=quorvex-no-such-program-x %f\n"},
+        {"NoFile", "[Desktop Entry]\nType=Application\nExec=/nonexistent/bin/app\n"},
+        {"BadLine", "[Desktop Entry]\nType=Application\nExec=sh \"-c\n"},
+        {"Folder", "[Desktop Entry]\nType=Directory\nName=Stuff\n"},
+        {"NotAnEntry", "Exec=sh\n"},
+        {"BadLink", "[Desktop Entry]\nType=Link\nURL=relative/page.html\n"},
+    };
+    for (const auto& [caption, text] : cases) {
+        addFile(std::string("Tools/") + caption + ".desktop", text);
+        EXPECT_EQ(launch(caption).outcome, Outcome::Failed) << caption;
+    }
+    EXPECT_TRUE(shell.calls().empty());
+}
+
+TEST_F(ShortcutLauncherTest, DesktopLinkEntryOpensItsAddress)
+{
+    addFile("Tools/Docs.desktop", "[Desktop Entry]\nType=Link\nURL=https://example.org/docs\n");
+    EXPECT_EQ(launch("Docs", {"/x"}).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Document);
+    EXPECT_EQ(shell.calls()[0].target, "https://example.org/docs");
+}
+
+TEST_F(ShortcutLauncherTest, LaunchByButtonIndex)
+{
+    link("A.lnk", {program("bin/a"), "", "", 1});
+    link("B.lnk", {program("bin/b"), "", "", 1});
+    state.CurrentSection = 1;
+    const launcher::LaunchButtonSet buttons = launcher::PopulateLaunchButtons(*library);
+    ASSERT_EQ(buttons.VisibleButtonCount, 2);
+
+    EXPECT_EQ(launcher.LaunchShortcut(buttons, 1).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].target, bin + "/b");
+    for (const int index : {-1, 2, 24, 25})
+        EXPECT_EQ(launcher.LaunchShortcut(buttons, index).outcome, Outcome::Failed) << index;
+    EXPECT_EQ(shell.calls().size(), 1u);
+}
+
+TEST_F(ShortcutLauncherTest, PausesBetweenStepsWhenGivenAPause)
+{
+    std::vector<int> waited;
+    launcher::ShortcutLauncher pausing(shell, sounds, [&](int ms) { waited.push_back(ms); });
+    link("Tool.lnk", {program("bin/tool"), "", "", 1});
+    EXPECT_EQ(pausing.launchCaption(section, "Tool", {}).outcome, launcher::LaunchOutcome::Started);
+    EXPECT_EQ(waited, (std::vector<int>{100, 1000}));
+}
+
+} // namespace

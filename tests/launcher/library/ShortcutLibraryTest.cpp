@@ -1,0 +1,187 @@
+#include "LibraryFixture.h"
+#include "launcher/library/ShortcutNames.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class ShortcutLibraryTest : public librarytest::LibraryFixture {};
+
+TEST_F(ShortcutLibraryTest, SectionsAreSortedWithoutRegardToCase)
+{
+    for (const char* name : {"software", "Games", "accessories"})
+        addFolder(name);
+    addFile("loose.lnk");
+    addFolder(".hidden");
+
+    EXPECT_EQ(library->ScanSectionFolders(), 3);
+
+    EXPECT_EQ(library->SectionFolderCount(), 3);
+    const char* expected[] = {"accessories", "Games", "software"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(library->sectionFolderName(i), expected[i]);
+        EXPECT_EQ(library->sectionButtons()[static_cast<size_t>(i)].caption, expected[i]);
+        EXPECT_EQ(library->sectionButtons()[static_cast<size_t>(i)].toolTip, std::string(" ") + expected[i] + " ");
+    }
+    EXPECT_EQ(library->sectionButtons()[3].caption, "");
+    EXPECT_EQ(library->sectionButtons()[3].toolTip, launcher::kSectionDefaultToolTip);
+    EXPECT_EQ(library->sectionFolderName(3), "");
+}
+
+TEST_F(ShortcutLibraryTest, CaptionSetting255KeepsOnlyTheToolTip)
+{
+    skin.sections[1].textAlignment = 255;
+    addFolder("A");
+    addFolder("B");
+    library->ScanSectionFolders();
+    EXPECT_EQ(library->sectionButtons()[0].caption, "A");
+    EXPECT_EQ(library->sectionButtons()[1].caption, "");
+    EXPECT_EQ(library->sectionButtons()[1].toolTip, " B ");
+}
+
+TEST_F(ShortcutLibraryTest, AtMostTwelveSectionsAreKeptAndTheRestKeepTheirOldNames)
+{
+    for (int i = 0; i < 15; ++i)
+        addFolder("Section" + std::to_string(100 + i));
+    EXPECT_EQ(library->ScanSectionFolders(), 12);
+    Names kept;
+    for (int i = 0; i < 12; ++i)
+        kept.push_back(library->sectionFolderName(i));
+    EXPECT_TRUE(std::is_sorted(kept.begin(), kept.end()));
+    EXPECT_EQ(std::set<std::string>(kept.begin(), kept.end()).size(), 12u);
+
+    // Fewer folders later: the slots above the count keep the earlier names.
+    for (int i = 0; i < 15; ++i)
+        if (i != 0 && i != 1)
+            removeFile("Section" + std::to_string(100 + i));
+    EXPECT_EQ(library->ScanSectionFolders(), 2);
+    EXPECT_EQ(library->sectionFolderName(2), kept[2]);
+    EXPECT_EQ(library->sectionButtons()[2].caption, "");
+    EXPECT_EQ(library->sectionButtons()[2].toolTip, " " + kept[2] + " ");
+}
+
+TEST_F(ShortcutLibraryTest, CollectsShortcutKindsInNameOrder)
+{
+    addFolder("Tools");
+    for (const char* file : {"Tools/b.url", "Tools/a.pif", "Tools/C.lnk", "Tools/d.desktop", "Tools/Readme.txt",
+                             "Tools/Notes.lnk.txt", "Tools/.secret.lnk", "Tools/E.LNK"})
+        addFile(file);
+    addFolder("Tools/old.lnk");
+    library->ScanSectionFolders();
+    EXPECT_EQ(library->CollectSectionShortcuts(0), (Names{"a.pif", "b.url", "C.lnk", "d.desktop", "E.LNK"}));
+}
+
+TEST_F(ShortcutLibraryTest, SlotWithoutFolderReadsTheShortcutsFolder)
+{
+    addFile("loose.url");
+    library->ScanSectionFolders();
+    EXPECT_EQ(library->CollectSectionShortcuts(2), Names{"loose.url"});
+}
+
+TEST_F(ShortcutLibraryTest, SectionWithoutLaunchButtonsCollectsNothingAndSumsItsNameOnly)
+{
+    skin.sections[0].launchSlots.clear();
+    addFolder("Empty");
+    addFile("Empty/a.lnk");
+    library->ScanSectionFolders();
+    EXPECT_TRUE(library->CollectSectionShortcuts(0).empty());
+    recordChecksums();
+    addFile("Empty/b.lnk");
+    EXPECT_FALSE(library->SectionContentChanged(0));
+    EXPECT_EQ(library->sectionTotal(0, {}), launcher::NameChecksum("Empty"));
+}
+
+TEST_F(ShortcutLibraryTest, ContentChangeTestAndItsBlindSpot)
+{
+    addFolder("Games");
+    addFile("Games/ab.lnk");
+    library->ScanSectionFolders();
+    EXPECT_TRUE(library->SectionContentChanged(0)) << "nothing recorded yet";
+    recordChecksums();
+    EXPECT_FALSE(library->SectionContentChanged(0));
+
+    renameFile("Games/ab.lnk", "Games/ba.lnk");
+    EXPECT_FALSE(library->SectionContentChanged(0)) << "same letters, same sum";
+
+    addFile("Games/c.url");
+    EXPECT_TRUE(library->SectionContentChanged(0));
+    recordChecksums();
+    removeFile("Games/c.url");
+    EXPECT_TRUE(library->SectionContentChanged(0));
+}
+
+TEST_F(ShortcutLibraryTest, FolderChangeTest)
+{
+    addFolder("One");
+    addFolder("Two");
+    library->ScanSectionFolders();
+    EXPECT_FALSE(library->SectionFoldersChanged());
+
+    renameFile("Two", "Three"); // same count, new name
+    EXPECT_TRUE(library->SectionFoldersChanged());
+    library->ScanSectionFolders();
+    EXPECT_FALSE(library->SectionFoldersChanged());
+
+    renameFile("Three", "THREE"); // letter case alone is no change
+    EXPECT_FALSE(library->SectionFoldersChanged());
+}
+
+TEST_F(ShortcutLibraryTest, FolderChangeLowersTheCurrentSection)
+{
+    for (const char* name : {"A", "B", "C"})
+        addFolder(name);
+    library->ScanSectionFolders();
+    state.CurrentSection = 3;
+
+    removeFile("C");
+    EXPECT_TRUE(library->SectionFoldersChanged());
+    EXPECT_EQ(state.CurrentSection, 2);
+
+    state.CurrentSection = 1;
+    library->ScanSectionFolders();
+    removeFile("B");
+    EXPECT_TRUE(library->SectionFoldersChanged());
+    EXPECT_EQ(state.CurrentSection, 1) << "a section still there stays current";
+
+    library->ScanSectionFolders();
+    removeFile("A");
+    EXPECT_TRUE(library->SectionFoldersChanged());
+    EXPECT_EQ(state.CurrentSection, 0);
+}
+
+TEST_F(ShortcutLibraryTest, RefreshReportsWhetherAReloadIsNeeded)
+{
+    addFolder("A");
+    addFolder("B");
+    addFile("B/x.lnk");
+    library->ScanSectionFolders();
+    recordChecksums();
+    EXPECT_FALSE(library->RefreshShortcutsIfChanged()) << "a switch without changes shows no message";
+
+    addFile("B/y.lnk");
+    EXPECT_TRUE(library->RefreshShortcutsIfChanged());
+    recordChecksums();
+    EXPECT_FALSE(library->RefreshShortcutsIfChanged());
+
+    addFolder("C");
+    EXPECT_TRUE(library->RefreshShortcutsIfChanged());
+
+    state.StartupDone = 0;
+    EXPECT_FALSE(library->RefreshShortcutsIfChanged()) << "nothing runs before start-up has finished";
+}
+
+TEST_F(ShortcutLibraryTest, SectionFolderFollowsTheCurrentSection)
+{
+    addFolder("A");
+    addFolder("B");
+    library->ScanSectionFolders();
+    state.CurrentSection = 2;
+    EXPECT_EQ(library->SectionFolder(), folder.str() + "shortcuts/B");
+    state.CurrentSection = 0;
+    EXPECT_EQ(library->SectionFolder(), folder.str() + "shortcuts");
+}
+
+} // namespace
