@@ -1,12 +1,15 @@
+#include "platform/windowregion/PictureFromImage.h"
 #include "platform/windowregion/QtWindowRegionSystem.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QRegion>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 using namespace quorvex::platform;
+namespace component = quorvex::platform::component;
 
 namespace {
 
@@ -77,6 +80,27 @@ TEST(QtRegionConversionTest, MovesFromWindowToWidgetCoordinatesAndDropsEmptyRect
     const RegionRect rects[] = { { 4, 20, 14, 30 }, { 5, 5, 5, 9 } };
     QRegion region = QtWindowRegionSystem::toQRegion(rects, 4, 20);
     EXPECT_EQ(region, QRegion(0, 0, 10, 10));
+}
+
+} // namespace
+
+
+namespace {
+
+TEST(PictureFromImageTest, CopiesThePixelsRowByRow)
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    image.setPixelColor(2, 1, QColor(10, 20, 30));
+    component::Ref<component::IPicture> picture = pictureFromImage(image);
+    ASSERT_TRUE(picture);
+    const component::Bitmap32* bitmap = nullptr;
+    picture->getBitmap(&bitmap);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->width, 3);
+    EXPECT_EQ(bitmap->rgb(0, 0), 0xFF00FFu);
+    EXPECT_EQ(bitmap->rgb(2, 1), 0x0A141Eu);
+    EXPECT_FALSE(pictureFromImage(QImage()));
 }
 
 } // namespace
