@@ -143,10 +143,17 @@ WindowSteps LaunchButtonSteps(const LaunchButtonContext& button, const PointerAc
         steps.picture(style.regionOnly, b, "Button1");
         steps.add(step::captionColor(b, style.fontColor));
         break;
-    case PointerEvent::Move:
+    case PointerEvent::Move: {
         steps.add(step::simple(StepKind::DisableDwellTimer));
-        steps.add(step::simple(StepKind::ClearDragHighlight));
+        const int highlighted = button.dragHighlightButton;
+        if (highlighted >= 0 && highlighted != b && button.dragHighlightStyle) {
+            for (auto& s : DragHighlightRestoreSteps(highlighted, *button.dragHighlightStyle))
+                steps.add(std::move(s));
+        } else {
+            steps.add(step::simple(StepKind::ClearDragHighlight));
+        }
         break;
+    }
     case PointerEvent::Press:
         if (action.button == kLeft) {
             steps.picture(style.regionOnly, b, "Button3");

@@ -27,6 +27,9 @@ struct LaunchButtonContext {
     int widthTwips = 0;
     int heightTwips = 0;
     int shadingSize = 0; // the skin's [Shading] Width + Height
+    // The launch button a drag-over left highlighted (-1 none) and its style.
+    int dragHighlightButton = -1;
+    const StyleKeys* dragHighlightStyle = nullptr;
 };
 
 // The steps of a pointer event on a launch button. Pictures come from the
@@ -34,7 +37,9 @@ struct LaunchButtonContext {
 // pressed, "Button4" released inside) and are left alone for a region-only
 // style; colours and sounds happen all the same. A left release inside
 // launches; with Alt on a skin with a shade strip the window first rolls up
-// after the release sound has played to its end.
+// after the release sound has played to its end. Moving over a button ends
+// a drag-over highlight; one left on another button is put back to its up
+// look, so that no button keeps a hover look the pointer is not giving it.
 WindowSteps LaunchButtonSteps(const LaunchButtonContext& button, const PointerAction& action);
 
 // Puts a launch button that a drag left highlighted back to its up look.

@@ -110,6 +110,19 @@ TEST(ButtonStatesTest, AClickSequenceThroughALaunchButton)
                           "pause 5", "sound async up.wav", "launch 0", "picture 0 Button1", "colour 0 1,2,3"}));
 }
 
+TEST(ButtonStatesTest, MovingOverAButtonEndsADragHighlightElsewhere)
+{
+    const StyleKeys keys = style(false);
+    StyleKeys other = style(false);
+    other.fontColor = {9, 9, 9};
+    LaunchButtonContext button{7, keys, k32Px, k32Px, 0, 2, &other};
+    EXPECT_EQ(describe(LaunchButtonSteps(button, move())),
+              (Lines{"dwell timer off", "picture 2 Button1", "colour 2 9,9,9", "clear drag highlight"}));
+    // Over the highlighted button itself its hover look is right.
+    button.dragHighlightButton = 7;
+    EXPECT_EQ(describe(LaunchButtonSteps(button, move())), (Lines{"dwell timer off", "clear drag highlight"}));
+}
+
 TEST(ButtonStatesTest, DragHighlightIsUndoneLikeALeave)
 {
     EXPECT_EQ(describe(DragHighlightRestoreSteps(3, style(false))),

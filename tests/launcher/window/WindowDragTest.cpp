@@ -156,6 +156,24 @@ TEST(WindowDragTest, SnapsToEachEdgeInItsDirection)
     }
 }
 
+TEST(WindowDragTest, SnapDistanceUsesTheHorizontalFactorForEveryEdge)
+{
+    // 10 twips per pixel across, 20 down: ten pixels are 100 twips, also for
+    // the top edge, whose pixels are 20 twips high.
+    const DragFrame frame{5000, 150, 3000, 1500, 100000, 100000};
+    for (const auto& [pointerY, top] : {std::pair{60.0f, 110}, std::pair{49.0f, 0}}) {
+        WindowDrag drag(10, 20);
+        drag.press(kLeft, frame, 100, 100);
+        const auto moved = drag.move(0, frame, 100, pointerY);
+        ASSERT_TRUE(moved);
+        EXPECT_EQ(moved->topTwips, top) << pointerY;
+    }
+    WindowDrag drag(10, 20);
+    const DragRelease stored = drag.release(kLeft, {1000, 1000, 0, 0, 0, 0});
+    EXPECT_EQ(stored.startupLeft, 100);
+    EXPECT_EQ(stored.startupTop, 50);
+}
+
 TEST(WindowDragTest, OnlyTheLeftButtonDrags)
 {
     DragHarness window(300, 300);
