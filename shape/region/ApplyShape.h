@@ -37,9 +37,11 @@ struct ShapeApplyRequest {
     std::span<const std::uint8_t> metafileBytes; // for the two metafile kinds
 };
 
-// Installs on request.window the region the properties describe, removes the
-// window's region, or leaves it alone (no window; no picture; an icon; a
-// metafile that cannot be drawn; AutoScale against a zero-sized box).
+// Installs on request.window the region the properties describe. The window's
+// region is removed for a null base region, for ShapeType other than 0 and 1,
+// and under AutoScale for an outline without width or height (nothing to
+// scale by). The window is left alone when there is no window, no picture, an
+// icon, a metafile that cannot be drawn, or a window whose size is unknown.
 // `renderer` may be null, in which case metafiles leave the window alone.
 void ApplyShape(const ShapeApplyRequest& request, WindowRegionService& windows,
                 const platform::MetafileRenderer* renderer);
