@@ -6,6 +6,9 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStandardPaths>
+
+#include <filesystem>
 
 namespace platform {
 namespace {
@@ -38,7 +41,39 @@ QImage render(const QIcon& icon, int sizePx)
     return drawFallbackIcon(sizePx);
 }
 
+void ensureIconTheme()
+{
+    if (!QGuiApplication::instance())
+        return;
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    QStringList candidates = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    candidates.prepend(QStandardPaths::writableLocation(QStandardPaths::HomeLocation) + "/.local/share");
+    for (QString folder : candidates) {
+        folder += "/icons";
+        if (!searchPaths.contains(folder) && std::filesystem::is_directory(folder.toStdString()))
+            searchPaths << folder;
+    }
+    QIcon::setThemeSearchPaths(searchPaths);
+
+    const QString current = QIcon::themeName();
+    if (!current.isEmpty() && current != "hicolor")
+        return;
+    for (const char* theme : {"Adwaita", "breeze", "gnome", "Tango", "hicolor"}) {
+        for (const QString& folder : searchPaths) {
+            if (std::filesystem::exists((folder + "/" + theme + "/index.theme").toStdString())) {
+                QIcon::setThemeName(theme);
+                return;
+            }
+        }
+    }
+}
+
 } // namespace
+
+ThemeIconService::ThemeIconService()
+{
+    ensureIconTheme();
+}
 
 QImage drawFallbackIcon(int sizePx)
 {

@@ -8,6 +8,12 @@ namespace platform {
 // drawing theme icons; without one every icon is the built-in one.
 class ThemeIconService final : public IconService {
 public:
+    // Outside a desktop session (a bare window manager, the offscreen
+    // platform) Qt knows no icon theme and no theme folders; then the
+    // system's icon folders are added and the first installed common theme
+    // becomes the application's theme.
+    ThemeIconService();
+
     std::string iconNameFor(const std::string& path) override;
     FileIcons iconsNamed(const std::string& iconName) override;
 };
