@@ -1,5 +1,7 @@
 #include "hotkey/control/QtPollTimer.h"
 
+#include <QCoreApplication>
+
 namespace quorvex::hotkey {
 
 QtPollTimer::QtPollTimer()
@@ -29,7 +31,9 @@ void QtPollTimer::setEnabled(bool enabled)
 
 void QtPollTimer::update()
 {
-    if (!isTicking()) {
+    // Timers need the application's event loop; without one the timer keeps
+    // its settings but never fires.
+    if (!isTicking() || !QCoreApplication::instance()) {
         m_timer.stop();
         return;
     }

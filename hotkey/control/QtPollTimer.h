@@ -16,6 +16,8 @@ public:
     std::int32_t intervalMs() const override { return m_intervalMs; }
     void setEnabled(bool enabled) override;
     bool isEnabled() const override { return m_enabled; }
+    // Whether the underlying timer is scheduled.
+    bool isScheduled() const { return m_timer.isActive(); }
 
 private:
     void update();

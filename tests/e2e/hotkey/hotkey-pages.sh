@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The property pages edit the saved bag: OK writes the page's values back,
-# Cancel leaves the file alone.
+# Cancel leaves the file alone. The about box opens and closes.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/e2e/hotkey/hotkey-session.sh"
 hotkey_session_start
@@ -44,5 +44,22 @@ for line in "Interval=i4:250" "MaskKey=i4:145" "AltKey=bool:true"; do
         fail=1
     fi
 done
+
+# AboutMe shows the about box modally; its Ok button closes it.
+"$bin/quorvex-hotkey-host" --about --bag "$bag" 2> "$work/host.err" &
+host_pid=$!
+if window=$(x11_wait_window "About"); then
+    xdotool windowactivate --sync "$window"
+    sleep 0.3
+    xdotool key Return
+    if ! timeout 10 tail --pid="$host_pid" -f /dev/null; then
+        echo "FAIL: the about box did not close" >&2
+        fail=1
+    fi
+else
+    echo "FAIL: no about box" >&2
+    cat "$work/host.err" >&2
+    fail=1
+fi
 
 exit $fail

@@ -89,19 +89,6 @@ TEST_F(HotKeyGeneralPageTest, ShowsTheFirstSelectedControl)
     EXPECT_EQ(page.caption(), QStringLiteral("General"));
 }
 
-TEST_F(HotKeyGeneralPageTest, CheckBoxShowsOnlyTheLowestBit)
-{
-    RecordingTarget control;
-    control.values[QStringLiteral("Enabled")] = QVariant(2);
-    control.values[QStringLiteral("AltKey")] = QVariant(-1);
-    control.values[QStringLiteral("CtrlKey")] = QVariant(1);
-    GeneralCo page;
-    page.setSelectedControls({&control});
-    EXPECT_FALSE(page.chkEnabled()->isChecked());
-    EXPECT_TRUE(page.chkAltKey()->isChecked());
-    EXPECT_TRUE(page.chkCtrlKey()->isChecked());
-}
-
 TEST_F(HotKeyGeneralPageTest, ApplyWritesEditedValuesBack)
 {
     core().setMaskKey(27);
