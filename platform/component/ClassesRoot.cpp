@@ -1,13 +1,10 @@
 #include "platform/component/ClassesRoot.h"
 
+#include "platform/component/TextFile.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <strings.h>
-#include <unistd.h>
 
 namespace quorvex::platform::component {
 
@@ -33,15 +30,6 @@ std::string_view trimSeparators(std::string_view key)
     while (!key.empty() && key.back() == '\\')
         key.remove_suffix(1);
     return key;
-}
-
-std::string_view trimBlanks(std::string_view text)
-{
-    size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string_view::npos)
-        return {};
-    size_t end = text.find_last_not_of(" \t\r");
-    return text.substr(begin, end - begin + 1);
 }
 
 // Line breaks cannot live in a one-line profile value.
@@ -77,13 +65,11 @@ ClassesRoot::ClassesRoot(std::string path)
 bool ClassesRoot::load(std::string* error)
 {
     m_keys.clear();
-    std::ifstream in(m_path, std::ios::binary);
-    if (!in)
+    std::optional<std::string> text = readTextFile(m_path);
+    if (!text)
         return true;
-    std::stringstream text;
-    text << in.rdbuf();
     std::string message;
-    if (!fromText(text.str(), &message)) {
+    if (!fromText(*text, &message)) {
         if (error)
             *error = m_path + ": " + message;
         return false;
@@ -93,29 +79,12 @@ bool ClassesRoot::load(std::string* error)
 
 bool ClassesRoot::save(std::string* error) const
 {
-    auto fail = [&](std::string message) {
+    if (m_path.empty()) {
         if (error)
-            *error = std::move(message);
+            *error = "the classes root has no file";
         return false;
-    };
-    if (m_path.empty())
-        return fail("the classes root has no file");
-    std::error_code ec;
-    std::filesystem::path target(m_path);
-    if (target.has_parent_path())
-        std::filesystem::create_directories(target.parent_path(), ec);
-    std::string temporary = m_path + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << toText();
-        if (!out.flush())
-            return fail("cannot write " + temporary);
     }
-    if (std::rename(temporary.c_str(), m_path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return fail("cannot replace " + m_path);
-    }
-    return true;
+    return writeTextFileAtomically(m_path, toText(), error);
 }
 
 ClassesRoot::Key* ClassesRoot::find(std::string_view key)
@@ -224,39 +193,33 @@ bool ClassesRoot::fromText(std::string_view text, std::string* error)
     m_keys.clear();
     std::string current;
     bool inKey = false;
-    size_t lineNumber = 0;
-    while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = trimBlanks(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++lineNumber;
+    auto fail = [&](size_t number, const char* what) {
+        if (error)
+            *error = "line " + std::to_string(number) + ": " + what;
+        return false;
+    };
+    return forEachTrimmedLine(text, [&](size_t number, std::string_view line) {
         if (line.empty() || line.front() == ';')
-            continue;
+            return true;
         if (line.front() == '[') {
             size_t close = line.rfind(']');
             std::string_view key = close == std::string_view::npos ? std::string_view() : trimSeparators(line.substr(1, close - 1));
-            if (key.empty()) {
-                if (error)
-                    *error = "line " + std::to_string(lineNumber) + ": malformed key";
-                return false;
-            }
+            if (key.empty())
+                return fail(number, "malformed key");
             createKey(key);
             current = std::string(key);
             inKey = true;
-            continue;
+            return true;
         }
         size_t equals = line.find('=');
-        if (!inKey || equals == std::string_view::npos) {
-            if (error)
-                *error = "line " + std::to_string(lineNumber) + ": value outside a key or without '='";
-            return false;
-        }
+        if (!inKey || equals == std::string_view::npos)
+            return fail(number, "value outside a key or without '='");
         std::string_view name = trimBlanks(line.substr(0, equals));
         if (name == "@")
             name = {};
         setValue(current, name, trimBlanks(line.substr(equals + 1)));
-    }
-    return true;
+        return true;
+    });
 }
 
 } // namespace quorvex::platform::component

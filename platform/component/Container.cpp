@@ -180,28 +180,30 @@ HResult callMethod(IDispatch* object, std::string_view name, std::span<const Var
     return invokeByName(object, name, InvokeKind::Method, args, result);
 }
 
-HResult connectEvents(IUnknown* object, const Guid& iid, IUnknown* sink, uint32_t* cookie)
+namespace {
+
+HResult findPoint(IUnknown* object, const Guid& iid, Ref<IConnectionPoint>& point)
 {
     Ref<IConnectionPointContainer> container = queryInterface<IConnectionPointContainer>(object);
     if (!container)
         return kNoInterface;
+    return container->findConnectionPoint(iid, point.put());
+}
+
+} // namespace
+
+HResult connectEvents(IUnknown* object, const Guid& iid, IUnknown* sink, uint32_t* cookie)
+{
     Ref<IConnectionPoint> point;
-    HResult hr = container->findConnectionPoint(iid, point.put());
-    if (failed(hr))
-        return hr;
-    return point->advise(sink, cookie);
+    HResult hr = findPoint(object, iid, point);
+    return failed(hr) ? hr : point->advise(sink, cookie);
 }
 
 HResult disconnectEvents(IUnknown* object, const Guid& iid, uint32_t cookie)
 {
-    Ref<IConnectionPointContainer> container = queryInterface<IConnectionPointContainer>(object);
-    if (!container)
-        return kNoInterface;
     Ref<IConnectionPoint> point;
-    HResult hr = container->findConnectionPoint(iid, point.put());
-    if (failed(hr))
-        return hr;
-    return point->unadvise(cookie);
+    HResult hr = findPoint(object, iid, point);
+    return failed(hr) ? hr : point->unadvise(cookie);
 }
 
 } // namespace quorvex::platform::component

@@ -2,11 +2,10 @@
 
 #include "platform/component/MemoryStream.h"
 #include "platform/component/Picture.h"
+#include "platform/component/TextFile.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <strings.h>
 
 namespace quorvex::platform::component {
@@ -245,37 +244,19 @@ bool MemoryPropertyBag::fromText(std::string_view text, std::string* error)
 
 bool MemoryPropertyBag::saveToFile(const std::string& path, std::string* error) const
 {
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << toText();
-        if (!out.flush()) {
-            if (error)
-                *error = "cannot write " + temporary;
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        if (error)
-            *error = "cannot replace " + path;
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return writeTextFileAtomically(path, toText(), error);
 }
 
 bool MemoryPropertyBag::loadFromFile(const std::string& path, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::optional<std::string> text = readTextFile(path);
+    if (!text) {
         if (error)
             *error = "cannot read " + path;
         return false;
     }
-    std::stringstream text;
-    text << in.rdbuf();
     std::string message;
-    if (!fromText(text.str(), &message)) {
+    if (!fromText(*text, &message)) {
         if (error)
             *error = path + ": " + message;
         return false;

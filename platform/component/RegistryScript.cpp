@@ -1,19 +1,12 @@
 #include "platform/component/RegistryScript.h"
 
+#include "platform/component/TextFile.h"
+
 namespace quorvex::platform::component {
 
 namespace {
 
 constexpr std::string_view kModuleMarker = "%MODULE%";
-
-std::string_view trimBlanks(std::string_view text)
-{
-    size_t begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos)
-        return {};
-    size_t end = text.find_last_not_of(" \t\r");
-    return text.substr(begin, end - begin + 1);
-}
 
 std::string substituteModule(std::string_view value, std::string_view modulePath)
 {
@@ -34,38 +27,35 @@ std::string substituteModule(std::string_view value, std::string_view modulePath
 bool RegistryScript::parse(std::string_view text, std::string* error)
 {
     m_entries.clear();
-    size_t lineNumber = 0;
-    auto fail = [&](const char* what) {
+    auto fail = [&](size_t number, const char* what) {
         if (error)
-            *error = "registry script line " + std::to_string(lineNumber) + ": " + what;
-        m_entries.clear();
+            *error = "registry script line " + std::to_string(number) + ": " + what;
         return false;
     };
-    while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = trimBlanks(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++lineNumber;
+    bool parsed = forEachTrimmedLine(text, [&](size_t number, std::string_view line) {
         if (line.empty() || line.front() == ';')
-            continue;
+            return true;
         if (line.front() == '[') {
             size_t close = line.find(']');
             if (close == std::string_view::npos || close == 1)
-                return fail("malformed key");
+                return fail(number, "malformed key");
             std::string_view flag = trimBlanks(line.substr(close + 1));
             if (!flag.empty() && flag != "remove")
-                return fail("unknown key flag");
+                return fail(number, "unknown key flag");
             m_entries.push_back({ std::string(line.substr(1, close - 1)), {}, flag == "remove" });
-            continue;
+            return true;
         }
         size_t equals = line.find('=');
         if (m_entries.empty() || equals == std::string_view::npos || equals == 0)
-            return fail("value outside a key or without '='");
+            return fail(number, "value outside a key or without '='");
         std::string_view name = trimBlanks(line.substr(0, equals));
         m_entries.back().values.emplace_back(name == "@" ? std::string() : std::string(name),
                                              std::string(trimBlanks(line.substr(equals + 1))));
-    }
-    return true;
+        return true;
+    });
+    if (!parsed)
+        m_entries.clear();
+    return parsed;
 }
 
 void RegistryScript::apply(ClassesRoot& root, std::string_view modulePath) const

@@ -141,6 +141,7 @@ private:
     // Loading and saving the properties through their dispatch ids, in the
     // order the stream form and the property bag use.
     HResult loadProperties(component::IStream& stream);
+    HResult putLoadedValue(DispId id, const component::Variant& value);
     HResult saveProperties(component::IStream& stream);
 
     component::RefCount m_refs;

@@ -27,6 +27,16 @@ constexpr const char* kContentsStream = "Contents";
 
 // One value: its type tag, then the value in its fixed size; objects in the
 // standard object-to-stream form.
+template<class T, class Read, class Make>
+HResult readFixed(StreamReader& reader, Read read, Make make, Variant& value)
+{
+    T v {};
+    HResult hr = (reader.*read)(v);
+    if (succeeded(hr))
+        value = make(v);
+    return hr;
+}
+
 HResult readTaggedValue(IStream& stream, Variant& value)
 {
     StreamReader reader(stream);
@@ -34,51 +44,35 @@ HResult readTaggedValue(IStream& stream, Variant& value)
     HResult hr = reader.readUInt16(tag);
     if (failed(hr))
         return hr;
+    auto same = [](auto v) { return Variant(v); };
     switch (static_cast<VarType>(tag)) {
     case VarType::Empty:
         value = Variant();
         return kOk;
-    case VarType::Int16: {
-        int16_t v = 0;
-        hr = reader.readInt16(v);
-        value = Variant(v);
-        return hr;
-    }
-    case VarType::Bool: {
-        int16_t v = 0;
-        hr = reader.readInt16(v);
-        value = Variant::boolean(v != 0);
-        return hr;
-    }
-    case VarType::Int32: {
-        int32_t v = 0;
-        hr = reader.readInt32(v);
-        value = Variant(v);
-        return hr;
-    }
-    case VarType::UInt32: {
-        uint32_t v = 0;
-        hr = reader.readUInt32(v);
-        value = Variant(v);
-        return hr;
-    }
-    case VarType::Double: {
-        double v = 0;
-        hr = reader.readDouble(v);
-        value = Variant(v);
-        return hr;
-    }
+    case VarType::Int16:
+        return readFixed<int16_t>(reader, &StreamReader::readInt16, same, value);
+    case VarType::Bool:
+        return readFixed<int16_t>(reader, &StreamReader::readInt16, [](int16_t v) { return Variant::boolean(v != 0); },
+                                  value);
+    case VarType::Int32:
+        return readFixed<int32_t>(reader, &StreamReader::readInt32, same, value);
+    case VarType::UInt32:
+        return readFixed<uint32_t>(reader, &StreamReader::readUInt32, same, value);
+    case VarType::Double:
+        return readFixed<double>(reader, &StreamReader::readDouble, same, value);
     case VarType::String: {
         std::u16string text;
         hr = reader.readCountedString(text);
-        value = Variant(std::move(text));
+        if (succeeded(hr))
+            value = Variant(std::move(text));
         return hr;
     }
     case VarType::Dispatch:
     case VarType::Unknown: {
         Ref<IDispatch> object;
         hr = loadObjectFromStream(&stream, IDispatch::kIid, object.putVoid());
-        value = Variant(object);
+        if (succeeded(hr))
+            value = Variant(object);
         return hr;
     }
     }
@@ -143,8 +137,20 @@ uint64_t taggedValueSize(const Variant& value)
 
 } // namespace
 
-// An object value is offered by reference first, so a loaded picture is
-// held as it was read, and by value only when that is refused.
+// Loaded values go through the dispatch setters. An object value is offered
+// by reference first, so a loaded picture is held as it was read, and by
+// value only when that is refused.
+HResult FormShape::putLoadedValue(DispId id, const Variant& value)
+{
+    std::span<const Variant> args(&value, 1);
+    if (id == kDispIdShapePicture) {
+        HResult hr = invoke(id, InvokeKind::PropertyPutRef, args, nullptr);
+        if (hr == kOk)
+            return hr;
+    }
+    return invoke(id, InvokeKind::PropertyPut, args, nullptr);
+}
+
 HResult FormShape::loadProperties(IStream& stream)
 {
     StreamReader reader(stream);
@@ -166,13 +172,7 @@ HResult FormShape::loadProperties(IStream& stream)
         hr = readTaggedValue(stream, value);
         if (failed(hr))
             return hr;
-        if (id == kDispIdShapePicture) {
-            hr = invoke(id, InvokeKind::PropertyPutRef, std::span<const Variant>(&value, 1), nullptr);
-            if (hr != kOk)
-                hr = invoke(id, InvokeKind::PropertyPut, std::span<const Variant>(&value, 1), nullptr);
-        } else {
-            hr = invoke(id, InvokeKind::PropertyPut, std::span<const Variant>(&value, 1), nullptr);
-        }
+        hr = putLoadedValue(id, value);
         if (failed(hr))
             return hr;
     }
@@ -272,13 +272,7 @@ HResult FormShape::load(IPropertyBag* bag)
             continue;
         if (failed(hr))
             return hr;
-        if (property.id == kDispIdShapePicture) {
-            hr = invoke(property.id, InvokeKind::PropertyPutRef, std::span<const Variant>(&value, 1), nullptr);
-            if (hr != kOk)
-                hr = invoke(property.id, InvokeKind::PropertyPut, std::span<const Variant>(&value, 1), nullptr);
-        } else {
-            hr = invoke(property.id, InvokeKind::PropertyPut, std::span<const Variant>(&value, 1), nullptr);
-        }
+        hr = putLoadedValue(property.id, value);
         if (failed(hr))
             return hr;
     }

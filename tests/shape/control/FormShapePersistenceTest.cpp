@@ -121,8 +121,9 @@ TEST_P(FormShapeMalformedStream, IsRefusedWithAnErrorStatus)
     EXPECT_EQ(loadStream(m_shape.get(), readData(std::string("malformed/") + GetParam().file)), GetParam().status);
     int16_t type = -1;
     m_shape->getShapeType(&type);
-    if (std::string_view(GetParam().file) != "unknown-variant-type.bin")
+    if (std::string_view(GetParam().file) != "unknown-variant-type.bin") {
         EXPECT_EQ(type, 1) << "properties before the fault keep their loaded values";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, FormShapeMalformedStream,
