@@ -36,6 +36,15 @@ void appendClass(std::string& script, const ClassInfo& info)
     script += "[" + clsidKey + "\\MiscStatus\\1]\n@=" + std::string(kMiscStatusText) + "\n";
     script += "[" + clsidKey + "\\TypeLib]\n@=" + info.typeLibrary.toString() + "\n";
     script += "[" + clsidKey + "\\Version]\n@=1.0\n";
+    const std::pair<Guid, std::string> interfaces[] = {
+        {info.defaultInterface.iid, std::string(info.defaultInterface.name)},
+        {info.defaultSourceIid, "__" + progId.substr(progId.find('.') + 1)},
+    };
+    for (const auto& [iid, name] : interfaces) {
+        const std::string interfaceKey = "Interface\\" + iid.toString();
+        script += "[" + interfaceKey + "] remove\n@=" + name + "\n";
+        script += "[" + interfaceKey + "\\TypeLib]\n@=" + info.typeLibrary.toString() + "\nVersion=1.0\n";
+    }
 }
 
 std::string buildScript()

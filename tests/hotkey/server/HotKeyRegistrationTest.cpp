@@ -41,6 +41,9 @@ TEST(HotKeyRegistrationTest, ScriptRegistersBothClassesAndRemovesThemAgain)
         EXPECT_EQ(root.value(key + "\\MiscStatus\\1"), "131473");
         EXPECT_EQ(root.value(key + "\\TypeLib"), kHotKeyTypeLibrary.toString());
     }
+    EXPECT_EQ(root.value("Interface\\" + kHotKeyCoReceiverIid.toString() + "\\TypeLib"),
+              kHotKeyTypeLibrary.toString());
+    EXPECT_TRUE(root.hasKey("Interface\\" + kHotKeyCoReceiverEventsIid.toString()));
     EXPECT_EQ(root.value("CLSID\\{12F8D126-715B-11D2-B957-0080C886E5F4}\\ProgID"), "HotKey.HotKeyCoReceiver");
 
     script.remove(root);
@@ -68,7 +71,7 @@ TEST(HotKeyRegistrationTest, LibraryRegistersAndServesItsClasses)
 
     {
         auto site = AmbientSite::create(false);
-        Created<IDispatch> control = createControl(kHotKeyCoReceiverProgId, hotKeyLauncherDesignStream(), site.get());
+        Created<IDispatch> control = createLauncherHotKey(site.get());
         ASSERT_TRUE(control) << control.error;
         Variant maskKey;
         ASSERT_EQ(getProperty(control.object.get(), "MaskKey", &maskKey), kOk);
