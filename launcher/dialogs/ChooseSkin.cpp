@@ -1,0 +1,342 @@
+#include "launcher/dialogs/ChooseSkin.h"
+
+#include "launcher/config/IniValues.h"
+#include "launcher/config/SkinFolders.h"
+#include "launcher/controls/SkinCheckBox.h"
+#include "launcher/skin/SkinFileNames.h"
+#include "platform/files/CaseInsensitivePath.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace launcher {
+
+namespace {
+
+constexpr const char* kProgramTitle = "Quorvex";
+constexpr const char* kNoSkinsText = "No skins to load! Cannot run without skins!";
+
+std::string trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+std::string HotkeyPrompt(const std::string& skinName)
+{
+    return "Enter the hotkey combination you would like to use for the " + skinName +
+           " skin.  Valid keys are CTRL, SHFT, ALT, ScrollLock, F1 to F16, A to Z, and 0 to 9.  Use + to make "
+           "combinations (eg. CTRL+F1)  Certain key combinations may not work on your keyboard, or may already "
+           "be used by another program.";
+}
+
+std::string HowToCreateSkinsText(const std::string& programFolder)
+{
+    std::string folder = programFolder;
+    if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return "With any bitmap editing program, it is easy to create your own skins for Quorvex!\r\n\r\n"
+           "Just open the SKINS.TXT file in notepad for instructions, which is in the following folder:\r\n\r\n"
+           "     " + folder + "\r\n"
+           "     (the folder of the quorvex program, or QUORVEX_HOME when that is set.)\r\n\r\n"
+           "There is more help on making skins on the Quorvex web site.";
+}
+
+ChooseSkin::ChooseSkin(Services services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_services(std::move(services))
+{
+    setObjectName("ChooseSkin");
+    setWindowTitle(" Choose a Skin...");
+    setFixedSize(kWidthPx, kHeightPx);
+    buildControls();
+}
+
+void ChooseSkin::buildControls()
+{
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName("List1");
+    m_list1->setGeometry(12, 12, 152, 338);
+    connect(m_list1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1Changed();
+    });
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("SSPanel1");
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(2);
+    frame->setGeometry(176, 12, 128, 98);
+    m_picture1 = new QLabel(this);
+    m_picture1->setObjectName("Picture1");
+    m_picture1->setGeometry(180, 16, 120, 90);
+    m_picture1->setAlignment(Qt::AlignCenter);
+
+    m_skinName = makeLabel(this, "SkinName", {}, {316, 12, 196, 20});
+    QFont bold = m_skinName->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    m_skinName->setFont(bold);
+    makeLabel(this, "Label1", "Description:", {316, 36, 196, 16});
+    m_desc = makeLabel(this, "Desc", {}, {316, 54, 196, 56});
+    m_desc->setWordWrap(true);
+
+    auto* line = new QFrame(this);
+    line->setObjectName("Line1");
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setGeometry(176, 118, 336, 4);
+
+    struct Row {
+        const char* caption;
+        const char* valueName;
+        QLabel** value;
+    };
+    const Row rows[] = {
+        {"Author:", "Author", &m_author},     {"Website:", "Website", &m_website},
+        {"Email:", "Email", &m_email},        {"Comment:", "Comment", &m_comment},
+        {"Copyright:", "Copyright", &m_copyright}, {"Hotkey:", "hotkey", &m_hotkey},
+    };
+    int top = 130;
+    for (const Row& row : rows) {
+        makeLabel(this, "Label2", row.caption, {176, top, 70, 18});
+        *row.value = makeLabel(this, row.valueName, {}, {250, top, 262, 18});
+        top += 22;
+    }
+
+    m_check1 = new controls::SkinCheckBox(this);
+    m_check1->setObjectName("Check1");
+    m_check1->setGeometry(176, 268, 336, 22);
+    connect(m_check1, &controls::SkinCheckBox::valueClicked, this, &ChooseSkin::Check1Click);
+    m_check2 = new controls::SkinCheckBox(this);
+    m_check2->setObjectName("Check2");
+    m_check2->setGeometry(176, 292, 336, 22);
+    connect(m_check2, &controls::SkinCheckBox::valueClicked, this, &ChooseSkin::Check2Click);
+
+    m_hotkeyButton = new QPushButton("Change Hotkey", this);
+    m_hotkeyButton->setObjectName("HotkeyButton");
+    m_hotkeyButton->setGeometry(176, 322, 240, 28);
+    connect(m_hotkeyButton, &QPushButton::clicked, this, &ChooseSkin::HotkeyButtonClick);
+
+    auto* label3 = makeLabel(this, "Label3", "Visit the Quorvex web site for more free skins!", {12, 362, 500, 18});
+    label3->setAlignment(Qt::AlignCenter);
+
+    auto* command1 = new QPushButton("How can I create my own skins?", this);
+    command1->setObjectName("Command1");
+    command1->setGeometry(12, 394, 230, 30);
+    connect(command1, &QPushButton::clicked, this, &ChooseSkin::Command1Click);
+    auto* command2 = new QPushButton("Choose this skin", this);
+    command2->setObjectName("Command2");
+    command2->setGeometry(292, 394, 120, 30);
+    command2->setDefault(true);
+    connect(command2, &QPushButton::clicked, this, &ChooseSkin::Command2Click);
+    auto* command3 = new QPushButton("&Cancel", this);
+    command3->setObjectName("Command3");
+    command3->setGeometry(420, 394, 92, 30);
+    connect(command3, &QPushButton::clicked, this, &ChooseSkin::Command3Click);
+}
+
+std::string ChooseSkin::selectedSkin() const
+{
+    const QListWidgetItem* item = m_list1->currentItem();
+    return item ? item->text().toStdString() : std::string();
+}
+
+std::string ChooseSkin::skinValue(const char* key, const char* defaultText) const
+{
+    return ReadIniValue(m_services.profiles, m_services.paths.SkinIniPath(selectedSkin()), "SkinInfo", key,
+                        defaultText);
+}
+
+void ChooseSkin::writeSkinValue(const char* key, const std::string& value)
+{
+    // A skin file that cannot be written keeps its old value; the box
+    // shows what the user chose for as long as the window is open.
+    const std::string problem =
+        m_services.profiles.write(m_services.paths.SkinIniPath(selectedSkin()), "SkinInfo", key, value);
+    if (!problem.empty())
+        std::fprintf(stderr, "quorvex: %s\n", problem.c_str());
+}
+
+bool ChooseSkin::event(QEvent* event)
+{
+    // The first activation after a show is the show itself; later ones come
+    // back from other windows, but not from our own questions, which would
+    // throw away the selection the user is working on.
+    if (event->type() == QEvent::WindowActivate) {
+        if (m_justShown)
+            m_justShown = false;
+        else if (m_ownDialogs == 0)
+            Form_Activate();
+    }
+    return QWidget::event(event);
+}
+
+void ChooseSkin::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        m_justShown = true;
+        Form_Activate();
+    }
+}
+
+void ChooseSkin::Form_Activate()
+{
+    m_skinNames = ListSkins(m_services.paths);
+    if (m_skinNames.empty()) {
+        ++m_ownDialogs;
+        m_services.messages.show(kNoSkinsText, kProgramTitle);
+        --m_ownDialogs;
+        m_services.program.endProgram();
+        return;
+    }
+
+    {
+        const QSignalBlocker quiet(m_list1);
+        m_list1->clear();
+        for (const std::string& name : m_skinNames)
+            m_list1->addItem(QString::fromStdString(name));
+    }
+    const std::string running = platform::toLowerAscii(m_services.state.CurrentSkin);
+    for (int row = 0; row < m_list1->count(); ++row) {
+        const std::string name = m_list1->item(row)->text().toStdString();
+        if (platform::toLowerAscii(name) == running) {
+            m_list1->setCurrentRow(row);
+            m_hotkeyButton->setText(QString::fromStdString("Change " + name + "'s Hotkey"));
+        }
+    }
+
+    if (m_services.playSkinSound)
+        m_services.playSkinSound();
+    m_services.hooks.topmost(*this, true);
+}
+
+void ChooseSkin::List1Changed()
+{
+    const std::string name = selectedSkin();
+    m_check1->setCaption(QString::fromStdString(name + " is Always on Top"));
+    m_check1->setValue(static_cast<int>(leadingWholeNumber(skinValue("AlwaysOnTop", "0"))));
+    m_check2->setCaption(QString::fromStdString(name + " should use Sound"));
+    m_check2->setValue(static_cast<int>(leadingWholeNumber(skinValue("EnableSound", "1"))));
+    showThumbnail(name);
+    m_hotkeyButton->setText(QString::fromStdString("Change " + name + "'s Hotkey"));
+
+    const std::pair<QLabel*, const char*> values[] = {
+        {m_skinName, "SkinName"},      {m_author, "AuthorName"},        {m_website, "AuthorWebsite"},
+        {m_email, "AuthorEmail"},      {m_comment, "AuthorComment"},    {m_copyright, "SkinCopyright"},
+        {m_desc, "SkinDescription"},   {m_hotkey, "HotKey"},
+    };
+    for (const auto& [label, key] : values)
+        label->setText(QString::fromStdString(skinValue(key, "")));
+}
+
+void ChooseSkin::showThumbnail(const std::string& skin)
+{
+    const std::string file = leadingNumber(skinValue("SkinThumbnail", "0")) == 0
+                                 ? m_services.paths.AppFolder() + kNoThumbnailFileName
+                                 : m_services.paths.SkinFolder(skin) + kThumbnailFileName;
+    // A picture that cannot be read shows an empty frame.
+    QImageReader reader(QString::fromStdString(platform::resolveCaseInsensitive(file).string()));
+    const QImage image = reader.read();
+    m_picture1->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    m_picture1->setProperty("source", QString::fromStdString(file));
+}
+
+void ChooseSkin::Check1Click(int value)
+{
+    writeSkinValue("AlwaysOnTop", std::to_string(std::abs(value)));
+}
+
+void ChooseSkin::Check2Click(int value)
+{
+    writeSkinValue("enableSound", std::to_string(std::abs(value)));
+}
+
+void ChooseSkin::HotkeyButtonClick()
+{
+    const std::string skin = selectedSkin();
+    if (skin.empty())
+        return;
+    m_services.hooks.topmost(*this, false);
+    m_services.hooks.pause(100);
+    ++m_ownDialogs;
+    const std::string typed = m_services.input.ask(this, kHotkeyDialogTitle, HotkeyPrompt(skin),
+                                                   m_hotkey->text().toStdString());
+    --m_ownDialogs;
+    m_services.hooks.topmost(*this, true);
+    m_services.hooks.pause(100);
+    if (typed.empty())
+        return;
+
+    // The list may have been rebuilt during the pauses; the answer belongs
+    // to the skin it was asked for.
+    const std::string problem =
+        m_services.profiles.write(m_services.paths.SkinIniPath(skin), "SkinInfo", "HotKey", trimmed(typed));
+    if (!problem.empty())
+        std::fprintf(stderr, "quorvex: %s\n", problem.c_str());
+    if (selectedSkin() == skin)
+        m_hotkey->setText(QString::fromStdString(typed));
+    if (platform::toLowerAscii(skin) == platform::toLowerAscii(m_services.state.CurrentSkin) &&
+        m_services.applyHotKey)
+        m_services.applyHotKey(typed);
+}
+
+void ChooseSkin::Command1Click()
+{
+    m_services.hooks.topmost(*this, false);
+    m_services.hooks.pause(100);
+    ++m_ownDialogs;
+    m_services.messages.show(HowToCreateSkinsText(m_services.paths.AppFolder()), kProgramTitle);
+    --m_ownDialogs;
+    m_services.hooks.topmost(*this, true);
+    m_services.hooks.pause(100);
+}
+
+void ChooseSkin::Command2Click()
+{
+    const std::string chosen = selectedSkin();
+    if (chosen.empty())
+        return;
+    if (m_services.removeSkinFonts)
+        m_services.removeSkinFonts();
+    LauncherState& state = m_services.state;
+    state.CurrentSkin = chosen;
+    m_services.profiles.write(m_services.paths.LauncherIniPath(), "Options", "StartupSkin",
+                              trimmed(state.CurrentSkin));
+    m_services.program.startNewInstance(m_services.paths.AppFolder());
+    m_services.hooks.pause(500);
+    // The new instance opens the chosen skin as the window is now: shaded
+    // or not. The launcher's close handler stores the same value again.
+    m_services.profiles.write(m_services.paths.SkinIniPath(state.CurrentSkin), "UserSettings", "Shaded",
+                              std::to_string(state.ShadedFlag));
+    m_services.program.endProgram();
+}
+
+void ChooseSkin::Command3Click()
+{
+    m_services.hooks.restoreLauncherTopmost();
+    close();
+}
+
+} // namespace launcher

@@ -1,0 +1,77 @@
+#include "launcher/dialogs/DropDecision.h"
+
+#include "platform/copy/CopyFilesToFolder.h"
+#include "platform/files/CaseInsensitivePath.h"
+
+#include <exception>
+
+namespace launcher {
+
+namespace {
+
+constexpr const char* kCaption = "Quorvex";
+
+} // namespace
+
+bool isShortcutFile(std::string_view path)
+{
+    if (path.size() < 4)
+        return false;
+    const std::string ending = platform::toLowerAscii(path.substr(path.size() - 4));
+    return ending == ".lnk" || ending == ".url" || ending == ".pif";
+}
+
+DropDecision DecideSectionDrop(DropTarget target, int slot, int sectionFolderCount,
+                               const std::optional<std::vector<std::string>>& files)
+{
+    DropDecision decision;
+    if (target == DropTarget::SectionButton && slot >= sectionFolderCount) {
+        decision.kind = DropDecision::Kind::SectionNotActive;
+        return decision;
+    }
+    if (!files || files->empty()) {
+        decision.kind = DropDecision::Kind::NoFileList;
+        return decision;
+    }
+    for (const std::string& file : *files)
+        decision.files.push_back({file, isShortcutFile(file)});
+    return decision;
+}
+
+DropResult AddDroppedShortcuts(const DropDecision& decision, const std::string& sectionFolder,
+                               platform::CopyService& copier, platform::MessageBox& messages,
+                               const std::function<void(int)>& pause)
+{
+    DropResult result;
+    if (decision.kind == DropDecision::Kind::SectionNotActive) {
+        messages.show(kSectionNotActiveMessage, kCaption);
+        return result;
+    }
+
+    bool invalid = false;
+    if (decision.kind == DropDecision::Kind::NoFileList) {
+        messages.show(kNoFileListMessage, kCaption);
+    } else {
+        try {
+            for (const DropDecision::File& file : decision.files) {
+                if (!file.shortcut) {
+                    invalid = true;
+                    continue;
+                }
+                platform::CopyFilesToFolder(copier, messages, {file.path}, sectionFolder, kCaption);
+                if (pause)
+                    pause(50);
+                result.added = true;
+            }
+        } catch (const std::exception&) {
+            messages.show(kCopyFileErrorMessage, kCaption);
+        }
+    }
+
+    if (invalid)
+        messages.show(kInvalidShortcutFilesMessage, kCaption);
+    result.finished = true;
+    return result;
+}
+
+} // namespace launcher

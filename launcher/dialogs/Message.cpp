@@ -1,0 +1,23 @@
+#include "launcher/dialogs/Message.h"
+
+#include <QLabel>
+
+namespace launcher {
+
+Message::Message(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint)
+{
+    setObjectName("Message");
+    setWindowTitle(" Quorvex");
+    setFixedSize(kWidthPx, kHeightPx);
+
+    auto* label = new QLabel(kRefreshingShortcutsText, this);
+    label->setObjectName("Label1");
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setGeometry(0, 0, kWidthPx, kHeightPx);
+}
+
+} // namespace launcher

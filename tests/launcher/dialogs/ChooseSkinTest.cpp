@@ -1,0 +1,284 @@
+#include "launcher/dialogs/ChooseSkin.h"
+
+#include "launcher/controls/SkinCheckBox.h"
+#include "platform/profile/FileProfileStore.h"
+#include "support/TempFolder.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ScriptedTextInput final : public launcher::TextInput {
+public:
+    std::string answer;
+    std::vector<std::string> titles, prompts, presets;
+    std::string ask(QWidget*, const std::string& title, const std::string& prompt, const std::string& preset) override
+    {
+        titles.push_back(title);
+        prompts.push_back(prompt);
+        presets.push_back(preset);
+        return answer;
+    }
+};
+
+class RecordingProgram final : public launcher::ProgramControl {
+public:
+    explicit RecordingProgram(std::vector<std::string>& events)
+        : events(events)
+    {
+    }
+    void startNewInstance(const std::string& workingFolder) override { events.push_back("start " + workingFolder); }
+    void endProgram() override { events.push_back("end"); }
+    std::vector<std::string>& events;
+};
+
+class ChooseSkinTest : public ::testing::Test {
+protected:
+    testsupport::TempFolder app;
+    launcher::AppPaths paths{app.str()};
+    platform::FileProfileStore profiles;
+    platform::RecordingMessageBox messages;
+    ScriptedTextInput input;
+    std::vector<std::string> events;
+    RecordingProgram program{events};
+    launcher::LauncherState state;
+    std::vector<std::string> hotKeys;
+    std::unique_ptr<launcher::ChooseSkin> chooser;
+
+    void SetUp() override
+    {
+        app.write("skins/beta/beta.ini", "[SkinInfo]\nSkinName=Beta Steel\nAuthorName=Ana\nAuthorWebsite=beta.example\n"
+                                         "AuthorEmail=ana@beta.example\nAuthorComment=shiny\nSkinCopyright=(c) Ana\n"
+                                         "SkinDescription=A steel skin.\nHotKey=ctrl+b\nAlwaysOnTop=5\n"
+                                         "SkinThumbnail=1\n");
+        app.write("skins/Alpha/Alpha.ini", "[SkinInfo]\nenableSound=0\n");
+        app.write("skins/gamma/gamma.ini", "[SkinInfo]\nSkinThumbnail=abc\n");
+        app.write("skins/readme.txt", "a file, not a skin");
+        QImage thumbnail(120, 90, QImage::Format_RGB32);
+        thumbnail.fill(Qt::red);
+        thumbnail.save(QString::fromStdString(app.str() + "skins/beta/Thumbnail.BMP"), "BMP");
+        thumbnail.fill(Qt::blue);
+        thumbnail.save(QString::fromStdString(app.str() + "nothumb.bmp"), "BMP");
+        state.CurrentSkin = "BETA";
+        create();
+    }
+
+    void create()
+    {
+        launcher::DialogHooks hooks;
+        hooks.SetWindowTopmost = [this](QWidget& window, bool on) {
+            events.push_back(window.objectName().toStdString() + (on ? " topmost" : " not topmost"));
+        };
+        hooks.PauseWithEvents = [this](int ms) { events.push_back("pause " + std::to_string(ms)); };
+        hooks.RestoreLauncherTopmost = [this] { events.push_back("restore launcher"); };
+        chooser = std::make_unique<launcher::ChooseSkin>(launcher::ChooseSkin::Services{
+            profiles, messages, input, program, paths, state, hooks, [this] { events.push_back("skin sound"); },
+            [this](const std::string& text) { hotKeys.push_back(text); },
+            [this] { events.push_back("remove fonts"); }});
+    }
+
+    template <typename T>
+    T* child(const char* name) const
+    {
+        T* found = chooser->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString labelText(const char* name) const { return child<QLabel>(name)->text(); }
+    void select(const char* skin) const
+    {
+        QListWidget* list = child<QListWidget>("List1");
+        list->setCurrentItem(list->findItems(skin, Qt::MatchExactly).value(0));
+    }
+    std::string skinValue(const std::string& skin, const char* section, const char* key)
+    {
+        return profiles.read(paths.SkinIniPath(skin), section, key).value_or("<missing>");
+    }
+};
+
+TEST_F(ChooseSkinTest, ActivationListsSkinsInNameOrderAndSelectsTheRunningOneWhateverItsCase)
+{
+    chooser->Form_Activate();
+
+    QListWidget* list = child<QListWidget>("List1");
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
+    EXPECT_EQ(names, (QStringList{"Alpha", "beta", "gamma"}));
+    EXPECT_EQ(chooser->selectedSkin(), "beta");
+    EXPECT_EQ(child<QPushButton>("HotkeyButton")->text(), "Change beta's Hotkey");
+    EXPECT_EQ(events, (std::vector<std::string>{"skin sound", "ChooseSkin topmost"}));
+}
+
+TEST_F(ChooseSkinTest, SelectionShowsTheSkinsValuesAndOptions)
+{
+    chooser->Form_Activate();
+
+    EXPECT_EQ(labelText("SkinName"), "Beta Steel");
+    EXPECT_EQ(labelText("Author"), "Ana");
+    EXPECT_EQ(labelText("Website"), "beta.example");
+    EXPECT_EQ(labelText("Email"), "ana@beta.example");
+    EXPECT_EQ(labelText("Comment"), "shiny");
+    EXPECT_EQ(labelText("Copyright"), "(c) Ana");
+    EXPECT_EQ(labelText("Desc"), "A steel skin.");
+    EXPECT_EQ(labelText("hotkey"), "ctrl+b");
+    auto* check1 = child<controls::SkinCheckBox>("Check1");
+    auto* check2 = child<controls::SkinCheckBox>("Check2");
+    EXPECT_EQ(check1->caption(), "beta is Always on Top");
+    EXPECT_EQ(check1->value(), 1); // any non-zero number is on
+    EXPECT_EQ(check2->caption(), "beta should use Sound");
+    EXPECT_EQ(check2->value(), 1); // the default
+
+    select("Alpha");
+    EXPECT_EQ(check1->value(), 0);
+    EXPECT_EQ(check2->value(), 0);
+    EXPECT_EQ(labelText("SkinName"), "");
+    EXPECT_EQ(labelText("hotkey"), "");
+    EXPECT_EQ(child<QPushButton>("HotkeyButton")->text(), "Change Alpha's Hotkey");
+}
+
+TEST_F(ChooseSkinTest, ThumbnailComesFromTheSkinOnlyWhenItsFileSaysSo)
+{
+    chooser->Form_Activate();
+    const std::pair<const char*, QColor> cases[] = {{"beta", Qt::red}, {"Alpha", Qt::blue}, {"gamma", Qt::blue}};
+    for (const auto& [skin, colour] : cases) {
+        select(skin);
+        const QPixmap shown = child<QLabel>("Picture1")->pixmap();
+        ASSERT_FALSE(shown.isNull()) << skin;
+        EXPECT_EQ(shown.toImage().pixelColor(60, 45), colour) << skin;
+    }
+}
+
+TEST_F(ChooseSkinTest, CheckBoxesWriteIntoTheSelectedSkinAtOnce)
+{
+    chooser->Form_Activate();
+    select("gamma");
+
+    child<controls::SkinCheckBox>("Check1")->click();
+    EXPECT_EQ(skinValue("gamma", "SkinInfo", "AlwaysOnTop"), "1");
+    child<controls::SkinCheckBox>("Check2")->click();
+    EXPECT_EQ(app.read("skins/gamma/gamma.ini").find("enableSound=0") != std::string::npos, true);
+    child<controls::SkinCheckBox>("Check1")->click();
+    EXPECT_EQ(skinValue("gamma", "SkinInfo", "AlwaysOnTop"), "0");
+    // The running skin's file is untouched.
+    EXPECT_EQ(skinValue("beta", "SkinInfo", "AlwaysOnTop"), "5");
+}
+
+TEST_F(ChooseSkinTest, HotKeyIsStoredTrimmedShownAsTypedAndAppliedOnlyForTheRunningSkin)
+{
+    chooser->Form_Activate();
+    events.clear();
+    input.answer = " ctrl+f5 ";
+
+    chooser->HotkeyButtonClick();
+
+    EXPECT_EQ(input.titles, std::vector<std::string>{"Hotkey Assignment"});
+    EXPECT_EQ(input.prompts[0],
+              "Enter the hotkey combination you would like to use for the beta skin.  Valid keys are CTRL, SHFT, "
+              "ALT, ScrollLock, F1 to F16, A to Z, and 0 to 9.  Use + to make combinations (eg. CTRL+F1)  Certain "
+              "key combinations may not work on your keyboard, or may already be used by another program.");
+    EXPECT_EQ(input.presets[0], "ctrl+b");
+    EXPECT_NE(app.read("skins/beta/beta.ini").find("HotKey=ctrl+f5\n"), std::string::npos);
+    EXPECT_EQ(labelText("hotkey"), " ctrl+f5 ");
+    EXPECT_EQ(hotKeys, std::vector<std::string>{" ctrl+f5 "});
+    EXPECT_EQ(events, (std::vector<std::string>{"ChooseSkin not topmost", "pause 100", "ChooseSkin topmost",
+                                                "pause 100"}));
+
+    select("gamma");
+    input.answer = "alt+g";
+    chooser->HotkeyButtonClick();
+    EXPECT_EQ(skinValue("gamma", "SkinInfo", "HotKey"), "alt+g");
+    EXPECT_EQ(hotKeys.size(), 1u); // another skin's key waits until that skin is loaded
+}
+
+TEST_F(ChooseSkinTest, CancelledHotKeyQuestionWritesNothing)
+{
+    chooser->Form_Activate();
+    const std::string before = app.read("skins/beta/beta.ini");
+    input.answer = "";
+
+    chooser->HotkeyButtonClick();
+
+    EXPECT_EQ(app.read("skins/beta/beta.ini"), before);
+    EXPECT_EQ(labelText("hotkey"), "ctrl+b");
+    EXPECT_TRUE(hotKeys.empty());
+}
+
+TEST_F(ChooseSkinTest, ChoosingASkinStoresItWithTheShadeStateAndRestarts)
+{
+    state.ShadedFlag = -1;
+    chooser->Form_Activate();
+    select("gamma");
+    events.clear();
+
+    chooser->Command2Click();
+
+    EXPECT_EQ(state.CurrentSkin, "gamma");
+    EXPECT_EQ(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin"), "gamma");
+    EXPECT_EQ(skinValue("gamma", "UserSettings", "Shaded"), "-1");
+    EXPECT_EQ(skinValue("beta", "UserSettings", "Shaded"), "<missing>");
+    EXPECT_EQ(events, (std::vector<std::string>{"remove fonts", "start " + paths.AppFolder(), "pause 500", "end"}));
+}
+
+TEST_F(ChooseSkinTest, CancelRestoresTheLauncherAndWritesNothing)
+{
+    chooser->show();
+    const std::string before = app.read("skins/beta/beta.ini");
+    events.clear();
+
+    child<QPushButton>("Command3")->click();
+
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(events, std::vector<std::string>{"restore launcher"});
+    EXPECT_EQ(app.read("skins/beta/beta.ini"), before);
+    EXPECT_FALSE(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin").has_value());
+}
+
+TEST_F(ChooseSkinTest, HowToCreateSkinsNamesTheProgramFolder)
+{
+    chooser->Command1Click();
+
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const std::string text = messages.shown()[0].text;
+    EXPECT_EQ(messages.shown()[0].caption, "Quorvex");
+    // Four paragraphs, lines ending in CR LF.
+    std::vector<std::string> paragraphs;
+    for (size_t start = 0;;) {
+        const size_t end = text.find("\r\n\r\n", start);
+        paragraphs.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 4;
+    }
+    ASSERT_EQ(paragraphs.size(), 4u);
+    EXPECT_EQ(paragraphs[1],
+              "Just open the SKINS.TXT file in notepad for instructions, which is in the following folder:");
+    std::string folder = paths.AppFolder();
+    folder.pop_back();
+    EXPECT_EQ(paragraphs[2].rfind("     " + folder + "\r\n     ", 0), 0u);
+    size_t lineFeeds = 0, lineEnds = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        lineFeeds += text[i] == '\n';
+        lineEnds += text.compare(i, 2, "\r\n") == 0;
+    }
+    EXPECT_EQ(lineFeeds, lineEnds); // every line ends in CR LF
+}
+
+TEST_F(ChooseSkinTest, NoSkinsLeftEndsTheProgram)
+{
+    std::filesystem::remove_all(app.path() / "skins");
+    std::filesystem::create_directories(app.path() / "skins");
+
+    chooser->Form_Activate();
+
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "No skins to load! Cannot run without skins!");
+    EXPECT_EQ(events, std::vector<std::string>{"end"});
+}
+
+} // namespace

@@ -1,0 +1,86 @@
+#include "launcher/dialogs/Helper.h"
+#include "launcher/dialogs/Message.h"
+#include "launcher/dialogs/Shortcuts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string text(const QWidget& window, const char* name)
+{
+    const QLabel* label = window.findChild<QLabel*>(name);
+    return label ? label->text().toStdString() : "<no " + std::string(name) + ">";
+}
+
+TEST(Helper, ShowsItsFourTopicsWordForWord)
+{
+    launcher::Helper helper;
+    EXPECT_EQ(helper.windowTitle(), " Just Starting Out?");
+    EXPECT_EQ(helper.size(), QSize(482, 443));
+    const std::pair<const char*, const char*> headings[] = {{"Label1", "Add Section and Action Buttons..."},
+                                                            {"Label6", "Moving and Using..."},
+                                                            {"Label5", "Special Features..."},
+                                                            {"Label8", "Drag and Drop Fun..."}};
+    for (const auto& [name, heading] : headings)
+        EXPECT_EQ(text(helper, name), heading);
+
+    EXPECT_EQ(text(helper, "Label2").rfind("It's easy to add sections and buttons to Quorvex.  Three default", 0), 0u);
+    EXPECT_NE(text(helper, "Label3").find("Quorvex \"snaps\" to the edges of the screen within 10 pixels."),
+              std::string::npos);
+    const std::string special = text(helper, "Label4");
+    EXPECT_NE(special.find("telling you to double-click to shade.  The Ferrolume skin"), std::string::npos);
+    EXPECT_NE(special.find(".  In addition, each skin features a hotkey"), std::string::npos);
+    EXPECT_EQ(special.substr(special.size() - 26), "WindowShade automatically!");
+    EXPECT_EQ(text(helper, "Label7").substr(0, 30), "You can drag-and-drop files on");
+}
+
+TEST(Helper, OkRestoresTheLaunchersTopmostStateAndCloses)
+{
+    int restored = 0;
+    launcher::DialogHooks hooks;
+    hooks.RestoreLauncherTopmost = [&] { ++restored; };
+    launcher::Helper helper(hooks);
+    helper.show();
+
+    helper.findChild<QPushButton*>("Command1")->click();
+
+    EXPECT_EQ(restored, 1);
+    EXPECT_FALSE(helper.isVisible());
+}
+
+TEST(Shortcuts, OpensTheFolderStaysInFrontAndClosesItself)
+{
+    std::vector<std::string> events;
+    launcher::DialogHooks hooks;
+    hooks.SetWindowTopmost = [&](QWidget& window, bool on) {
+        events.push_back(window.objectName().toStdString() + (on ? " topmost" : " not topmost"));
+    };
+    hooks.PauseWithEvents = [&](int ms) { events.push_back("pause " + std::to_string(ms)); };
+    hooks.RestoreLauncherTopmost = [&] { events.push_back("restore launcher"); };
+    launcher::Shortcuts::Actions actions;
+    actions.playSound = [&] { events.push_back("sound"); };
+    actions.openFolder = [&](const std::string& folder) { events.push_back("open " + folder); };
+    launcher::Shortcuts reminder("/app/shortcuts", actions, hooks);
+
+    EXPECT_EQ(text(reminder, "Label1"), "When done, click on a section button to refresh your shortcuts!");
+    EXPECT_EQ(reminder.windowTitle(), " Remember...");
+    const int result = reminder.exec();
+
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_FALSE(reminder.isVisible());
+    EXPECT_EQ(events, (std::vector<std::string>{"sound", "Shortcuts topmost", "pause 500", "open /app/shortcuts",
+                                                "pause 1000", "Shortcuts topmost", "restore launcher"}));
+}
+
+TEST(Message, AsksTheUserToWait)
+{
+    launcher::Message message;
+    EXPECT_EQ(message.windowTitle(), " Quorvex");
+    EXPECT_EQ(text(message, "Label1"), "Please wait -- Refreshing Shortcuts...");
+    EXPECT_EQ(message.size(), QSize(312, 92));
+}
+
+} // namespace
