@@ -9,7 +9,7 @@ namespace soundtest {
 
 // Builds wave files byte by byte, so that every test states exactly what the
 // header says (including the lies a broken file tells).
-struct WavSpec {
+struct WavLayout {
     std::uint16_t formatCode = 1;
     std::uint16_t channels = 1;
     std::uint32_t sampleRate = 8000;
@@ -32,21 +32,21 @@ inline void appendU32(std::string& out, std::uint32_t value)
         out.push_back(static_cast<char>((value >> shift) & 0xFF));
 }
 
-inline std::string formatChunk(const WavSpec& spec)
+inline std::string formatChunk(const WavLayout& layout)
 {
     std::string body;
-    const std::uint16_t blockAlign = static_cast<std::uint16_t>(spec.channels * spec.bitsPerSample / 8);
-    appendU16(body, spec.extensible ? 0xFFFE : spec.formatCode);
-    appendU16(body, spec.channels);
-    appendU32(body, spec.sampleRate);
-    appendU32(body, spec.sampleRate * blockAlign);
+    const std::uint16_t blockAlign = static_cast<std::uint16_t>(layout.channels * layout.bitsPerSample / 8);
+    appendU16(body, layout.extensible ? 0xFFFE : layout.formatCode);
+    appendU16(body, layout.channels);
+    appendU32(body, layout.sampleRate);
+    appendU32(body, layout.sampleRate * blockAlign);
     appendU16(body, blockAlign);
-    appendU16(body, spec.bitsPerSample);
-    if (spec.extensible) {
+    appendU16(body, layout.bitsPerSample);
+    if (layout.extensible) {
         appendU16(body, 22);
-        appendU16(body, spec.bitsPerSample);
+        appendU16(body, layout.bitsPerSample);
         appendU32(body, 0);
-        appendU16(body, spec.formatCode);
+        appendU16(body, layout.formatCode);
         body.append(14, '\x11'); // rest of the sub-format identifier
     }
     std::string chunk = "fmt ";
@@ -55,11 +55,11 @@ inline std::string formatChunk(const WavSpec& spec)
 }
 
 // Sample bytes count up from 0, so a conversion test can tell them apart.
-inline std::string dataChunk(const WavSpec& spec)
+inline std::string dataChunk(const WavLayout& layout)
 {
-    const std::size_t bytes = std::size_t{spec.frames} * spec.channels * spec.bitsPerSample / 8;
+    const std::size_t bytes = std::size_t{layout.frames} * layout.channels * layout.bitsPerSample / 8;
     std::string chunk = "data";
-    appendU32(chunk, spec.claimedDataBytes >= 0 ? static_cast<std::uint32_t>(spec.claimedDataBytes)
+    appendU32(chunk, layout.claimedDataBytes >= 0 ? static_cast<std::uint32_t>(layout.claimedDataBytes)
                                                 : static_cast<std::uint32_t>(bytes));
     for (std::size_t i = 0; i < bytes; ++i)
         chunk.push_back(static_cast<char>(i & 0xFF));
@@ -73,9 +73,9 @@ inline std::string riff(const std::string& chunks)
     return file + "WAVE" + chunks;
 }
 
-inline std::string wavFile(const WavSpec& spec)
+inline std::string wavFile(const WavLayout& layout)
 {
-    return riff(formatChunk(spec) + dataChunk(spec));
+    return riff(formatChunk(layout) + dataChunk(layout));
 }
 
 inline std::vector<std::byte> toBytes(const std::string& text)

@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 using soundtest::toBytes;
-using soundtest::WavSpec;
+using soundtest::WavLayout;
 using soundtest::wavFile;
 
 WavResult decode(const std::string& file)
@@ -21,7 +21,7 @@ WavResult decode(const std::string& file)
 
 struct LayoutCase {
     const char* name;
-    WavSpec spec;
+    WavLayout layout;
     SampleFormat format;
     std::size_t sampleBytes;
     std::int64_t durationMs;
@@ -43,11 +43,11 @@ TEST(WavSoundTest, DecodesEverySupportedLayoutWithItsLength)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const WavResult result = decode(wavFile(c.spec));
+        const WavResult result = decode(wavFile(c.layout));
         ASSERT_TRUE(result.sound) << result.error;
         EXPECT_EQ(result.sound->format, c.format);
-        EXPECT_EQ(result.sound->channels, c.spec.channels);
-        EXPECT_EQ(result.sound->sampleRate, static_cast<int>(c.spec.sampleRate));
+        EXPECT_EQ(result.sound->channels, c.layout.channels);
+        EXPECT_EQ(result.sound->sampleRate, static_cast<int>(c.layout.sampleRate));
         EXPECT_EQ(result.sound->samples.size(), c.sampleBytes);
         EXPECT_EQ(result.sound->durationMs(), c.durationMs);
     }
@@ -72,17 +72,17 @@ TEST(WavSoundTest, SkipsUnknownChunksIncludingTheirPadByte)
     soundtest::appendU32(odd, 3);
     odd += "abc";
     odd.push_back('\0'); // pad to even
-    const WavSpec spec;
-    const WavResult result = decode(soundtest::riff(odd + soundtest::formatChunk(spec) + soundtest::dataChunk(spec)));
+    const WavLayout layout;
+    const WavResult result = decode(soundtest::riff(odd + soundtest::formatChunk(layout) + soundtest::dataChunk(layout)));
     ASSERT_TRUE(result.sound) << result.error;
     EXPECT_EQ(result.sound->durationMs(), 100);
 }
 
 TEST(WavSoundTest, DataChunkLongerThanTheFileKeepsOnlyTheWholeFramesThere)
 {
-    WavSpec spec{1, 2, 8000, 16, 100};
-    spec.claimedDataBytes = 1'000'000;
-    std::string file = wavFile(spec);
+    WavLayout layout{1, 2, 8000, 16, 100};
+    layout.claimedDataBytes = 1'000'000;
+    std::string file = wavFile(layout);
     file.pop_back(); // half a sample short: the last frame is incomplete
     const WavResult result = decode(file);
     ASSERT_TRUE(result.sound) << result.error;
@@ -92,9 +92,9 @@ TEST(WavSoundTest, DataChunkLongerThanTheFileKeepsOnlyTheWholeFramesThere)
 
 TEST(WavSoundTest, RejectsWhatIsNotAPlayableSound)
 {
-    const WavSpec plain;
+    const WavLayout plain;
     const std::string good = wavFile(plain);
-    WavSpec noSamples = plain;
+    WavLayout noSamples = plain;
     noSamples.frames = 0;
     std::string truncatedFormat = soundtest::riff(soundtest::formatChunk(plain).substr(0, 14));
     const std::pair<const char*, std::string> cases[] = {
