@@ -54,6 +54,24 @@ TEST(RegionTest, EmptyRegionHasZeroBoundingBoxAndNoRectangles)
     EXPECT_EQ(Region(Rect{5, 5, 2, 9}), empty);
 }
 
+TEST(RegionTest, EmptiedRegionsEqualTheEmptyRegion)
+{
+    // pixman leaves stale extents on a region emptied by an operation; two
+    // empty regions must still compare equal and report no bounding box.
+    Region disjoint(Rect{0, 0, 5, 5});
+    disjoint.combine(Region(Rect{10, 10, 20, 20}), CombineMode::Intersect);
+    Region cancelled(Rect{3, 3, 9, 9});
+    cancelled.combine(Region(Rect{3, 3, 9, 9}), CombineMode::Xor);
+    Region subtracted(Rect{-4, -4, 4, 4});
+    subtracted.combine(Region(Rect{-8, -8, 8, 8}), CombineMode::Difference);
+    for (const Region* r : {&disjoint, &cancelled, &subtracted}) {
+        EXPECT_EQ(*r, Region());
+        EXPECT_EQ(r->boundingBox(), Rect{});
+    }
+    EXPECT_EQ(disjoint, cancelled);
+    EXPECT_NE(disjoint, Region(Rect{0, 0, 1, 1}));
+}
+
 TEST(RegionTest, FromRectsIsTheUnionInCanonicalForm)
 {
     std::mt19937 random(7);
