@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace launcher {
 
@@ -41,29 +42,36 @@ Helper::Helper(DialogHooks hooks, QWidget* parent)
     setWindowTitle(" Just Starting Out?");
     setFixedSize(kWidthPx, kHeightPx);
 
-    const int heights[4] = {78, 104, 118, 92};
-    int top = 10;
-    for (int i = 0; i < 4; ++i) {
-        auto* heading = new QLabel(kHelperTopics[i].heading, this);
-        heading->setObjectName(kHelperTopics[i].headingName);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 6, 10, 6);
+    layout->setSpacing(1);
+    for (const HelperTopic& topic : kHelperTopics) {
+        auto* heading = new QLabel(topic.heading, this);
+        heading->setObjectName(topic.headingName);
         QFont bold = heading->font();
         bold.setBold(true);
+        bold.setPixelSize(11);
         heading->setFont(bold);
-        heading->setGeometry(12, top, kWidthPx - 24, 18);
+        layout->addWidget(heading);
 
-        auto* paragraph = new QLabel(kHelperTopics[i].paragraph, this);
-        paragraph->setObjectName(kHelperTopics[i].paragraphName);
+        auto* paragraph = new QLabel(topic.paragraph, this);
+        paragraph->setObjectName(topic.paragraphName);
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        paragraph->setGeometry(24, top + 18, kWidthPx - 36, heights[i]);
-        top += 18 + heights[i] + 4;
+        QFont small = paragraph->font();
+        small.setPixelSize(11);
+        paragraph->setFont(small);
+        paragraph->setContentsMargins(12, 0, 0, 2);
+        layout->addWidget(paragraph);
     }
+    layout->addStretch();
 
     auto* ok = new QPushButton("Ok", this);
     ok->setObjectName("Command1");
-    ok->setGeometry((kWidthPx - 80) / 2, kHeightPx - 34, 80, 26);
+    ok->setFixedWidth(80);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Helper::Command1Click);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
 void Helper::Command1Click()

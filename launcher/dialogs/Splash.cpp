@@ -52,7 +52,7 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     , m_picture(drawPicture())
     , m_label1(makeLabel(this, "Label1", "Quorvex", kBright, 12, true))
     , m_label2(makeLabel(this, "Label2", "Version 1.02", kSoft, 10))
-    , m_label3(makeLabel(this, "Label3", QString::fromUtf8("\u00a9 2026 The Quorvex team"), kSoft, 9))
+    , m_label3(makeLabel(this, "Label3", QString::fromUtf8("\u00a9 2026 Quorvex"), kSoft, 9))
     , m_label4(makeLabel(this, "Label4", "Click to Close", kBright, 11))
     , m_label6(makeLabel(this, "Label6", "www.quorvex.example", kSoft, 9))
     , m_status(makeLabel(this, "Status", QString(), kSoft, 11))
@@ -63,12 +63,17 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     setFixedSize(kSizePx, kSizePx);
     m_label1->resize(90, 16);
     m_label2->resize(80, 14);
-    m_label3->resize(106, 13);
+    m_label3->resize(76, 13);
     m_label6->resize(130, 13);
     m_label4->resize(90, 16);
     m_status->resize(180, 16);
     m_command1->setObjectName("Command1");
     m_command1->resize(48, 22);
+    // The button is sized for its caption in the design font whatever the
+    // system font is; the large-font layout only moves it.
+    QFont buttonFont = m_command1->font();
+    buttonFont.setPixelSize(12);
+    m_command1->setFont(buttonFont);
     connect(m_command1, &QPushButton::clicked, this, &Splash::Command1Click);
 
     applyLayout(ScreenFontClass() == "8514");

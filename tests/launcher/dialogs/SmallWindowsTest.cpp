@@ -37,6 +37,18 @@ TEST(Helper, ShowsItsFourTopicsWordForWord)
     EXPECT_EQ(text(helper, "Label7").substr(0, 30), "You can drag-and-drop files on");
 }
 
+TEST(Helper, EveryParagraphFitsItsPlace)
+{
+    launcher::Helper helper;
+    helper.show();
+    for (const char* name : {"Label2", "Label3", "Label4", "Label7"}) {
+        const QLabel* paragraph = helper.findChild<QLabel*>(name);
+        ASSERT_NE(paragraph, nullptr) << name;
+        EXPECT_LE(paragraph->heightForWidth(paragraph->width()), paragraph->height()) << name;
+        EXPECT_LE(paragraph->geometry().bottom(), helper.findChild<QPushButton*>("Command1")->y()) << name;
+    }
+}
+
 TEST(Helper, OkRestoresTheLaunchersTopmostStateAndCloses)
 {
     int restored = 0;
