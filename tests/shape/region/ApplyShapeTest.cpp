@@ -69,14 +69,67 @@ protected:
     platform::FakeMetafileRenderer renderer;
 };
 
-TEST_F(ApplyShapeTest, NoWindowDoesNothing)
+// Requests that must not install a region: they either remove the window's
+// region or leave the window as it is.
+TEST_F(ApplyShapeTest, CasesThatRemoveOrKeepTheWindowsRegion)
 {
-    setShape("{(0,0)(5,0)(5,5)}");
-    ShapeApplyRequest r = request(0);
-    r.window = 0;
-    ApplyShape(r, windows, &renderer);
-    r.shapeType = 2;
-    ApplyShape(r, windows, &renderer);
+    enum class Outcome { Untouched, Cleared };
+    struct Case {
+        const char* name;
+        const char* shapeText; // also builds the base region at scale 1
+        std::int16_t shapeType;
+        PictureKind picture;
+        bool autoScale;
+        bool knownWindow;
+        bool failingRenderer;
+        WindowHandle window;
+        Outcome outcome;
+    };
+    const char* square = "{(0,0)(4,0)(4,4)(0,4)}";
+    // Two figures that cancel: a region, but one without a size to scale by.
+    const char* cancelled = "{(0,0)(4,0)(4,4)(0,4)}{(0,0)(4,0)(4,4)(0,4)}";
+    const Case cases[] = {
+        {"NoWindow", square, 0, PictureKind::None, false, true, false, 0, Outcome::Untouched},
+        {"NoWindowTypeNone", square, 2, PictureKind::None, false, true, false, 0, Outcome::Untouched},
+        {"NullShape", "no figure", 0, PictureKind::None, false, true, false, kWindow, Outcome::Cleared},
+        {"TypeNone", square, 2, PictureKind::None, false, true, false, kWindow, Outcome::Cleared},
+        {"TypeUnknown", square, -3, PictureKind::None, false, true, false, kWindow, Outcome::Cleared},
+        {"EmptyOutlineAutoScale", cancelled, 0, PictureKind::None, true, true, false, kWindow, Outcome::Cleared},
+        {"EmptyBitmapAutoScale", cancelled, 1, PictureKind::Bitmap, true, true, false, kWindow, Outcome::Cleared},
+        {"NullBitmapRegion", "no figure", 1, PictureKind::Bitmap, false, true, false, kWindow, Outcome::Cleared},
+        {"UnknownWindowShape", square, 0, PictureKind::None, true, false, false, kWindow, Outcome::Untouched},
+        {"UnknownWindowBitmap", square, 1, PictureKind::Bitmap, true, false, false, kWindow, Outcome::Untouched},
+        {"NoPicture", square, 1, PictureKind::None, false, true, false, kWindow, Outcome::Untouched},
+        {"Icon", square, 1, PictureKind::Icon, false, true, false, kWindow, Outcome::Untouched},
+        {"UndrawableMetafile", square, 1, PictureKind::EnhancedMetafile, false, true, true, kWindow, Outcome::Untouched},
+        {"MetafileUnknownWindow", square, 1, PictureKind::Metafile, false, false, false, kWindow, Outcome::Untouched},
+    };
+    for (const Case& c : cases) {
+        windows.calls.clear();
+        windows.geometry.clear();
+        if (c.knownWindow)
+            windows.geometry[kWindow] = Rect{0, 0, 100, 100};
+        setShape(c.shapeText);
+        renderer.setFailing(c.failingRenderer);
+        ShapeApplyRequest r = request(c.shapeType);
+        r.window = c.window;
+        r.pictureKind = c.picture;
+        r.autoScale = c.autoScale;
+        ApplyShape(r, windows, &renderer);
+        if (c.outcome == Outcome::Untouched) {
+            EXPECT_TRUE(windows.calls.empty()) << c.name;
+        } else {
+            ASSERT_EQ(windows.calls.size(), 1u) << c.name;
+            EXPECT_TRUE(windows.calls[0].cleared) << c.name;
+            EXPECT_EQ(windows.calls[0].window, kWindow) << c.name;
+        }
+    }
+    // Without a renderer a metafile cannot be drawn either.
+    windows.calls.clear();
+    windows.geometry[kWindow] = Rect{0, 0, 100, 100};
+    ShapeApplyRequest r = request(1);
+    r.pictureKind = PictureKind::EnhancedMetafile;
+    ApplyShape(r, windows, nullptr);
     EXPECT_TRUE(windows.calls.empty());
 }
 
@@ -101,46 +154,6 @@ TEST_F(ApplyShapeTest, ShapeStringIsRerasterisedNotStretched)
     r.scaleY = 3;
     ApplyShape(r, windows, nullptr);
     EXPECT_EQ(windows.installed(), Region::ellipse(Rect{0, 0, 30, 30}));
-}
-
-TEST_F(ApplyShapeTest, NullShapeOrOtherTypeRemovesTheRegion)
-{
-    setShape("nothing");
-    ASSERT_FALSE(base);
-    ApplyShape(request(0), windows, nullptr);
-    ApplyShape(request(2), windows, nullptr);
-    ApplyShape(request(-3), windows, nullptr);
-    ASSERT_EQ(windows.calls.size(), 3u);
-    for (const auto& call : windows.calls) {
-        EXPECT_TRUE(call.cleared);
-        EXPECT_EQ(call.window, kWindow);
-    }
-}
-
-TEST_F(ApplyShapeTest, AutoScaleOfAnEmptyOutlineLeavesTheWindowPlain)
-{
-    // Two figures that cancel: a region, but no size to scale by.
-    setShape("{(0,0)(4,0)(4,4)(0,4)}{(0,0)(4,0)(4,4)(0,4)}");
-    ASSERT_TRUE(base);
-    ASSERT_TRUE(base->isEmpty());
-    windows.geometry[kWindow] = Rect{0, 0, 100, 100};
-    ShapeApplyRequest r = request(0);
-    r.autoScale = true;
-    ApplyShape(r, windows, nullptr);
-    ASSERT_EQ(windows.calls.size(), 1u);
-    EXPECT_TRUE(windows.calls[0].cleared);
-}
-
-TEST_F(ApplyShapeTest, AutoScaleOnAnUnknownWindowLeavesItAlone)
-{
-    setShape("{(0,0)(4,0)(4,4)(0,4)}");
-    ShapeApplyRequest r = request(0);
-    r.autoScale = true;
-    ApplyShape(r, windows, nullptr);
-    r.shapeType = 1;
-    r.pictureKind = PictureKind::Bitmap;
-    ApplyShape(r, windows, nullptr);
-    EXPECT_TRUE(windows.calls.empty());
 }
 
 TEST_F(ApplyShapeTest, BitmapAutoScaleDividesByTheFarEdges)
@@ -185,16 +198,6 @@ TEST_F(ApplyShapeTest, BitmapOfOnlyTheMaskColourMakesTheWindowInvisible)
     EXPECT_TRUE(windows.calls[0].rects.empty());
 }
 
-TEST_F(ApplyShapeTest, BitmapWithoutBaseRegionRemovesTheRegion)
-{
-    base.reset();
-    ShapeApplyRequest r = request(1);
-    r.pictureKind = PictureKind::Bitmap;
-    ApplyShape(r, windows, nullptr);
-    ASSERT_EQ(windows.calls.size(), 1u);
-    EXPECT_TRUE(windows.calls[0].cleared);
-}
-
 TEST_F(ApplyShapeTest, BitmapUsesTheScalePropertiesWithoutAutoScale)
 {
     base = Region(Rect{4, 4, 8, 8});
@@ -204,17 +207,6 @@ TEST_F(ApplyShapeTest, BitmapUsesTheScalePropertiesWithoutAutoScale)
     r.scaleY = 0.5;
     ApplyShape(r, windows, nullptr);
     EXPECT_EQ(windows.installed(), Region(Rect{0, 0, 10, 2}));
-}
-
-TEST_F(ApplyShapeTest, IconsAndMissingPicturesLeaveTheWindowAlone)
-{
-    base = Region(Rect{0, 0, 5, 5});
-    for (PictureKind kind : {PictureKind::None, PictureKind::Icon}) {
-        ShapeApplyRequest r = request(1);
-        r.pictureKind = kind;
-        ApplyShape(r, windows, &renderer);
-    }
-    EXPECT_TRUE(windows.calls.empty());
 }
 
 TEST_F(ApplyShapeTest, MetafileIsStretchedOverTheWholeWindow)
@@ -236,17 +228,6 @@ TEST_F(ApplyShapeTest, MetafileIsStretchedOverTheWholeWindow)
     EXPECT_EQ(renderer.calls()[2].format, platform::MetafileFormat::Windows);
     EXPECT_EQ(renderer.calls()[0].width, 50);
     EXPECT_EQ(renderer.calls()[0].height, 30);
-}
-
-TEST_F(ApplyShapeTest, UndrawableMetafileLeavesTheWindowAlone)
-{
-    windows.geometry[kWindow] = Rect{0, 0, 50, 30};
-    renderer.setFailing(true);
-    ShapeApplyRequest r = request(1);
-    r.pictureKind = PictureKind::EnhancedMetafile;
-    ApplyShape(r, windows, &renderer);
-    ApplyShape(r, windows, nullptr);
-    EXPECT_TRUE(windows.calls.empty());
 }
 
 } // namespace

@@ -134,16 +134,6 @@ TEST(ShapeStringTest, ParsingAgainStartsAfresh)
     EXPECT_EQ(shape.records.size(), 2u);
 }
 
-TEST(ShapeStringTest, FigureRangesCoverAllRecords)
-{
-    const ParsedShape shape = parse("{(0,0)(1,0)(1,1)}{(5,5)(6,6)}junk{(9,9)(9,8)(8,8)(8,9)}");
-    ASSERT_EQ(shape.figureCount(), 3u);
-    EXPECT_EQ(shape.figureEnd(0), shape.figureBegin(1));
-    EXPECT_EQ(shape.figureEnd(1), shape.figureBegin(2));
-    EXPECT_EQ(shape.figureEnd(2), shape.records.size());
-    EXPECT_EQ(shape.figureEnd(2) - shape.figureBegin(2), 4u);
-}
-
 TEST(ShapeStringTest, ReadCNumberFollowsAtofInTheCLocale)
 {
     struct Case {
