@@ -21,7 +21,7 @@ ShortcutLibrary::ShortcutLibrary(AppPaths paths, const SkinDefinition& skin, Lau
 
 std::vector<std::string> ShortcutLibrary::listSectionFolders() const
 {
-    std::vector<std::string> names = platform::listEntries(m_paths.ShortcutsFolder(), platform::EntryKind::Folders);
+    std::vector<std::string> names = m_listings.list(m_paths.ShortcutsFolder(), platform::EntryKind::Folders);
     // The cap takes the first folders the file system lists, before sorting.
     if (names.size() > static_cast<size_t>(kMaxSections))
         names.resize(kMaxSections);
@@ -66,17 +66,25 @@ bool ShortcutLibrary::SectionFoldersChanged()
     return count > 0 && pairs != count;
 }
 
-std::vector<std::string> ShortcutLibrary::CollectSectionShortcuts(int section) const
+template <typename Visit>
+void ShortcutLibrary::forEachShortcut(int section, Visit visit) const
 {
     if (launchButtonCount(section) <= 0)
-        return {};
-    // One listing split by kind gives what one pass per extension would.
-    std::array<std::vector<std::string>, 4> byKind;
-    for (std::string& name : platform::listEntries(sectionFolderPath(section), platform::EntryKind::Files)) {
+        return;
+    for (const std::string& name : m_listings.list(sectionFolderPath(section), platform::EntryKind::Files)) {
         const ShortcutKind kind = shortcutKindOf(name);
         if (kind != ShortcutKind::None)
-            byKind[static_cast<size_t>(kind)].push_back(std::move(name));
+            visit(name, kind);
     }
+}
+
+std::vector<std::string> ShortcutLibrary::CollectSectionShortcuts(int section) const
+{
+    // Bucketing one listing by kind gives what one pass per extension would.
+    std::array<std::vector<std::string>, 4> byKind;
+    forEachShortcut(section, [&](const std::string& name, ShortcutKind kind) {
+        byKind[static_cast<size_t>(kind)].push_back(name);
+    });
     std::vector<std::string> names = std::move(byKind[0]);
     for (size_t kind = 1; kind < byKind.size(); ++kind)
         names.insert(names.end(), std::make_move_iterator(byKind[kind].begin()),
@@ -102,7 +110,13 @@ void ShortcutLibrary::recordSectionChecksum(int section, std::int32_t total)
 bool ShortcutLibrary::SectionContentChanged(int section) const
 {
     assert(section >= 0 && section < kSlotCount);
-    return sectionTotal(section, CollectSectionShortcuts(section)) != m_SectionChecksum[static_cast<size_t>(section)];
+    // The sum does not depend on the order, so this runs on every section
+    // switch without sorting.
+    std::uint32_t total = static_cast<std::uint32_t>(NameChecksum(sectionFolderName(section)));
+    forEachShortcut(section, [&](const std::string& name, ShortcutKind) {
+        total += static_cast<std::uint32_t>(NameChecksum(name));
+    });
+    return static_cast<std::int32_t>(total) != m_SectionChecksum[static_cast<size_t>(section)];
 }
 
 bool ShortcutLibrary::RefreshShortcutsIfChanged()

@@ -2,6 +2,7 @@
 
 #include "launcher/config/AppPaths.h"
 #include "launcher/config/LauncherState.h"
+#include "launcher/library/FolderListingCache.h"
 #include "launcher/skin/SkinDefinition.h"
 #include "launcher/skin/SkinLimits.h"
 
@@ -84,9 +85,14 @@ public:
     const AppPaths& paths() const { return m_paths; }
     const SkinDefinition& skin() const { return m_skin; }
     LauncherState& state() const { return m_state; }
+    const FolderListingCache& listings() const { return m_listings; }
 
 private:
     std::vector<std::string> listSectionFolders() const;
+    // Calls visit(name, kind) for every shortcut file of a section slot in
+    // listing order: the one rule behind the list, the icons and the sums.
+    template <typename Visit>
+    void forEachShortcut(int section, Visit visit) const;
 
     AppPaths m_paths;
     const SkinDefinition& m_skin;
@@ -95,6 +101,7 @@ private:
     int m_SectionFolderCount = 0;
     std::array<std::int32_t, kSlotCount> m_SectionChecksum{};
     std::array<SectionButtonText, kMaxSections> m_sectionButtons;
+    mutable FolderListingCache m_listings;
 };
 
 } // namespace launcher

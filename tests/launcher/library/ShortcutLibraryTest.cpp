@@ -2,6 +2,7 @@
 #include "launcher/library/ShortcutNames.h"
 
 #include <algorithm>
+#include <chrono>
 #include <set>
 
 namespace {
@@ -182,6 +183,37 @@ TEST_F(ShortcutLibraryTest, SectionFolderFollowsTheCurrentSection)
     EXPECT_EQ(library->SectionFolder(), folder.str() + "shortcuts/B");
     state.CurrentSection = 0;
     EXPECT_EQ(library->SectionFolder(), folder.str() + "shortcuts");
+}
+
+} // namespace
+
+namespace {
+
+class SettledLibraryTest : public librarytest::LibraryFixture {};
+
+// Listings of folders nobody touched for a while are reused; a change must
+// still be seen on the next test.
+TEST_F(SettledLibraryTest, ChangesAreSeenThroughKeptListings)
+{
+    addFolder("A");
+    addFolder("B");
+    addFile("A/x.lnk");
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"", "A", "B"})
+        std::filesystem::last_write_time(folder.path() / "shortcuts" / name, past);
+    library->ScanSectionFolders();
+    recordChecksums();
+    EXPECT_FALSE(library->RefreshShortcutsIfChanged());
+    // The folder list, A, B, and the files of the shortcuts folder itself,
+    // which the skin's third section (no folder) reads.
+    EXPECT_EQ(library->listings().keptCount(), 4);
+
+    addFile("A/y.url");
+    EXPECT_TRUE(library->SectionContentChanged(0));
+    EXPECT_EQ(library->CollectSectionShortcuts(0), (std::vector<std::string>{"x.lnk", "y.url"}));
+
+    renameFile("B", "C");
+    EXPECT_TRUE(library->SectionFoldersChanged());
 }
 
 } // namespace
