@@ -180,12 +180,13 @@ void ChooseSkin::writeSkinValue(const char* key, const std::string& value)
 
 bool ChooseSkin::event(QEvent* event)
 {
-    // The first activation after a show is the show itself; later ones come
-    // back from other windows, but not from our own questions, which would
-    // throw away the selection the user is working on.
+    // The first activation after a show is the show itself, and the one
+    // after our own question or message hands the window back to itself:
+    // rebuilding the list then would throw away the selection the user is
+    // working on. Activations from other windows refresh the list.
     if (event->type() == QEvent::WindowActivate) {
-        if (m_justShown)
-            m_justShown = false;
+        if (m_ignoreNextActivation)
+            m_ignoreNextActivation = false;
         else if (m_ownDialogs == 0)
             Form_Activate();
     }
@@ -196,7 +197,7 @@ void ChooseSkin::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        m_justShown = true;
+        m_ignoreNextActivation = true;
         Form_Activate();
     }
 }
@@ -284,6 +285,7 @@ void ChooseSkin::HotkeyButtonClick()
     const std::string typed = m_services.input.ask(this, kHotkeyDialogTitle, HotkeyPrompt(skin),
                                                    m_hotkey->text().toStdString());
     --m_ownDialogs;
+    m_ignoreNextActivation = true;
     m_services.hooks.topmost(*this, true);
     m_services.hooks.pause(100);
     if (typed.empty())
@@ -309,6 +311,7 @@ void ChooseSkin::Command1Click()
     ++m_ownDialogs;
     m_services.messages.show(HowToCreateSkinsText(m_services.paths.AppFolder()), kProgramTitle);
     --m_ownDialogs;
+    m_ignoreNextActivation = true;
     m_services.hooks.topmost(*this, true);
     m_services.hooks.pause(100);
 }

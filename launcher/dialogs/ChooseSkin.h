@@ -88,7 +88,7 @@ private:
 
     Services m_services;
     std::vector<std::string> m_skinNames;
-    bool m_justShown = false;
+    bool m_ignoreNextActivation = false;
     int m_ownDialogs = 0; // our own question or message is open
 
     QListWidget* m_list1 = nullptr;

@@ -2,8 +2,10 @@
 
 #include "launcher/controls/SkinCheckBox.h"
 #include "platform/profile/FileProfileStore.h"
+#include "RecordingHooks.h"
 #include "support/TempFolder.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -70,12 +72,7 @@ protected:
 
     void create()
     {
-        launcher::DialogHooks hooks;
-        hooks.SetWindowTopmost = [this](QWidget& window, bool on) {
-            events.push_back(window.objectName().toStdString() + (on ? " topmost" : " not topmost"));
-        };
-        hooks.PauseWithEvents = [this](int ms) { events.push_back("pause " + std::to_string(ms)); };
-        hooks.RestoreLauncherTopmost = [this] { events.push_back("restore launcher"); };
+        const launcher::DialogHooks hooks = testsupport::RecordingHooks(events);
         chooser = std::make_unique<launcher::ChooseSkin>(launcher::ChooseSkin::Services{
             profiles, messages, input, program, paths, state, hooks, [this] { events.push_back("skin sound"); },
             [this](const std::string& text) { hotKeys.push_back(text); },
@@ -113,6 +110,31 @@ TEST_F(ChooseSkinTest, ActivationListsSkinsInNameOrderAndSelectsTheRunningOneWha
     EXPECT_EQ(chooser->selectedSkin(), "beta");
     EXPECT_EQ(child<QPushButton>("HotkeyButton")->text(), "Change beta's Hotkey");
     EXPECT_EQ(events, (std::vector<std::string>{"skin sound", "ChooseSkin topmost"}));
+}
+
+TEST_F(ChooseSkinTest, ActivationFromOtherWindowsRefreshesButNotTheReturnFromItsOwnQuestion)
+{
+    auto activate = [this] {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(chooser.get(), &activation);
+    };
+    auto sounds = [this] { return std::count(events.begin(), events.end(), "skin sound"); };
+    chooser->show();
+    activate(); // the show's own activation
+    EXPECT_EQ(sounds(), 1);
+
+    select("gamma");
+    input.answer = "alt+g";
+    chooser->HotkeyButtonClick();
+    activate(); // back from the question
+    EXPECT_EQ(chooser->selectedSkin(), "gamma");
+    EXPECT_EQ(sounds(), 1);
+
+    app.write("skins/delta/delta.ini", "[SkinInfo]\n");
+    activate(); // back from another window
+    EXPECT_EQ(sounds(), 2);
+    EXPECT_EQ(chooser->selectedSkin(), "beta");
+    EXPECT_EQ(chooser->SkinNames().size(), 4u);
 }
 
 TEST_F(ChooseSkinTest, SelectionShowsTheSkinsValuesAndOptions)

@@ -1,3 +1,4 @@
+#include "RecordingHooks.h"
 #include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/Message.h"
 #include "launcher/dialogs/Shortcuts.h"
@@ -51,31 +52,23 @@ TEST(Helper, EveryParagraphFitsItsPlace)
 
 TEST(Helper, OkRestoresTheLaunchersTopmostStateAndCloses)
 {
-    int restored = 0;
-    launcher::DialogHooks hooks;
-    hooks.RestoreLauncherTopmost = [&] { ++restored; };
-    launcher::Helper helper(hooks);
+    std::vector<std::string> events;
+    launcher::Helper helper(testsupport::RecordingHooks(events));
     helper.show();
 
     helper.findChild<QPushButton*>("Command1")->click();
 
-    EXPECT_EQ(restored, 1);
+    EXPECT_EQ(events, std::vector<std::string>{"restore launcher"});
     EXPECT_FALSE(helper.isVisible());
 }
 
 TEST(Shortcuts, OpensTheFolderStaysInFrontAndClosesItself)
 {
     std::vector<std::string> events;
-    launcher::DialogHooks hooks;
-    hooks.SetWindowTopmost = [&](QWidget& window, bool on) {
-        events.push_back(window.objectName().toStdString() + (on ? " topmost" : " not topmost"));
-    };
-    hooks.PauseWithEvents = [&](int ms) { events.push_back("pause " + std::to_string(ms)); };
-    hooks.RestoreLauncherTopmost = [&] { events.push_back("restore launcher"); };
     launcher::Shortcuts::Actions actions;
     actions.playSound = [&] { events.push_back("sound"); };
     actions.openFolder = [&](const std::string& folder) { events.push_back("open " + folder); };
-    launcher::Shortcuts reminder("/app/shortcuts", actions, hooks);
+    launcher::Shortcuts reminder("/app/shortcuts", actions, testsupport::RecordingHooks(events));
 
     EXPECT_EQ(text(reminder, "Label1"), "When done, click on a section button to refresh your shortcuts!");
     EXPECT_EQ(reminder.windowTitle(), " Remember...");

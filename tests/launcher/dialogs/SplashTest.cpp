@@ -1,3 +1,4 @@
+#include "RecordingHooks.h"
 #include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/PictureOutline.h"
 #include "launcher/dialogs/ScreenFontClass.h"
@@ -89,12 +90,7 @@ TEST(Splash, AboutModeShowsHelpAndAnyClickCloses)
 TEST(Splash, HelpButtonClosesTheSplashAndLeavesTheHelperInFront)
 {
     std::vector<std::string> events;
-    launcher::DialogHooks hooks;
-    hooks.SetWindowTopmost = [&](QWidget& window, bool on) {
-        events.push_back(window.objectName().toStdString() + (on ? " topmost" : " not topmost"));
-    };
-    hooks.PauseWithEvents = [&](int ms) { events.push_back("pause " + std::to_string(ms)); };
-    QPointer<Splash> splash = Splash::showAbout(hooks);
+    QPointer<Splash> splash = Splash::showAbout(testsupport::RecordingHooks(events));
     QPointer<launcher::Helper> helper;
     QObject::connect(splash, &Splash::helperShown, [&](launcher::Helper* shown) { helper = shown; });
 
