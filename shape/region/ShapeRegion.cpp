@@ -52,21 +52,6 @@ Region arcCap(const ShapeRecord& arc, const Region& circle, double scaleX, doubl
     return cap;
 }
 
-} // namespace
-
-std::int32_t TruncateCoordinate(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= kCoordinateLimit)
-        return kCoordinateLimit;
-    if (value <= -kCoordinateLimit)
-        return -kCoordinateLimit;
-    return static_cast<std::int32_t>(value); // truncates towards zero
-}
-
-namespace {
-
 std::optional<Region> figureRegion(std::span<const ShapeRecord> records, FillRule rule, double scaleX,
                                    double scaleY)
 {
@@ -105,6 +90,17 @@ std::optional<Region> figureRegion(std::span<const ShapeRecord> records, FillRul
 
 } // namespace
 
+std::int32_t TruncateCoordinate(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= kCoordinateLimit)
+        return kCoordinateLimit;
+    if (value <= -kCoordinateLimit)
+        return -kCoordinateLimit;
+    return static_cast<std::int32_t>(value); // truncates towards zero
+}
+
 std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, FillRule rule,
                                         double scaleX, double scaleY)
 {
@@ -116,10 +112,6 @@ std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, Fi
         return std::nullopt;
     }
 }
-
-} // namespace quorvex::shape
-
-namespace quorvex::shape {
 
 std::optional<Region> BuildShapeRegion(const ParsedShape& shape, double scaleX, double scaleY,
                                        FillRule rule, CombineMode mode)
