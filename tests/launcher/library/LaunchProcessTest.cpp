@@ -6,10 +6,7 @@
 #include "platform/shell/DesktopShell.h"
 #include "platform/sound/SoundSystem.h"
 #include "support/LinkFileWriter.h"
-
-#include <chrono>
-#include <sys/stat.h>
-#include <thread>
+#include "support/RecordingProgram.h"
 
 namespace {
 
@@ -20,24 +17,6 @@ protected:
         LibraryFixture::SetUp();
         addFolder("Apps");
         library->ScanSectionFolders();
-        marker = folder.str() + "marker.txt";
-        script = folder.write("programs/record args.sh",
-                              "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } > \"" + marker +
-                                  ".part\" && mv \"" + marker + ".part\" \"" + marker + "\"\n")
-                     .string();
-        ::chmod(script.c_str(), 0755);
-    }
-
-    // The marker's text, once the script has written it (it renames the
-    // finished file into place). Gives up after ten seconds.
-    std::string waitForMarker() const
-    {
-        for (int attempt = 0; attempt < 1000; ++attempt) {
-            if (std::filesystem::exists(marker))
-                return folder.read("marker.txt");
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return "(the program never ran)";
     }
 
     launcher::LaunchResult launch(const std::string& caption, const std::vector<std::string>& dropped = {})
@@ -48,15 +27,15 @@ protected:
     platform::DesktopShell shell;
     platform::NullSoundSystem sounds;
     launcher::ShortcutLauncher launcher{shell, sounds};
-    std::string marker;
-    std::string script;
+    testsupport::RecordingProgram recorder{folder, "programs/record args.sh"};
+    const std::string& script = recorder.path();
 };
 
 TEST_F(LaunchProcessTest, LinkStartsItsTargetInTheTargetsFolder)
 {
     addFile("Apps/Recorder.lnk", testsupport::linkFileBytes({script, "", "one \"two three\"", 1}));
     ASSERT_EQ(launch("Recorder").outcome, launcher::LaunchOutcome::Started);
-    EXPECT_EQ(waitForMarker(), folder.str() + "programs\n[one]\n[two three]\n");
+    EXPECT_EQ(recorder.waitForRecord(), folder.str() + "programs\n[one]\n[two three]\n");
 }
 
 TEST_F(LaunchProcessTest, DesktopEntryReceivesDroppedFilesAsSingleArguments)
@@ -65,7 +44,7 @@ TEST_F(LaunchProcessTest, DesktopEntryReceivesDroppedFilesAsSingleArguments)
     addFile("Apps/Recorder.desktop",
             "[Desktop Entry]\nType=Application\nName=Recorder\nExec=\"" + script + "\" --files %F\n");
     ASSERT_EQ(launch("Recorder", {dropped}).outcome, launcher::LaunchOutcome::Started);
-    EXPECT_EQ(waitForMarker(), folder.str() + "in box\n[--files]\n[" + dropped + "]\n");
+    EXPECT_EQ(recorder.waitForRecord(), folder.str() + "in box\n[--files]\n[" + dropped + "]\n");
 }
 
 TEST_F(LaunchProcessTest, DeletedTargetReportsFailure)

@@ -270,13 +270,4 @@ TEST_F(ShortcutLauncherTest, LaunchByButtonIndex)
     EXPECT_EQ(shell.calls().size(), 1u);
 }
 
-TEST_F(ShortcutLauncherTest, PausesBetweenStepsWhenGivenAPause)
-{
-    std::vector<int> waited;
-    launcher::ShortcutLauncher pausing(shell, sounds, [&](int ms) { waited.push_back(ms); });
-    link("Tool.lnk", {program("bin/tool"), "", "", 1});
-    EXPECT_EQ(pausing.launchCaption(section, "Tool", {}).outcome, launcher::LaunchOutcome::Started);
-    EXPECT_EQ(waited, (std::vector<int>{100, 1000}));
-}
-
 } // namespace

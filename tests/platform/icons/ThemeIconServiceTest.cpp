@@ -46,12 +46,4 @@ TEST(ThemeIconService, KnownNamesComeFromTheTheme)
     EXPECT_EQ(icons.iconNameFor("/"), "folder");
 }
 
-TEST(ThemeIconService, FallbackLeavesTheCornersClear)
-{
-    const QImage icon = platform::drawFallbackIcon(32);
-    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(icon.pixel(31, 0)), 0);
-    EXPECT_NE(qAlpha(icon.pixel(16, 16)), 0);
-}
-
 } // namespace

@@ -2,63 +2,42 @@
 // opener so that no document viewer or browser is started.
 #include "platform/shell/DesktopShell.h"
 
+#include "support/RecordingProgram.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <sys/stat.h>
-#include <thread>
 
 namespace {
 
 class DesktopShellTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        marker = folder.str() + "marker.txt";
-        recorder = folder.write("bin/recorder",
-                                "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } > \"" +
-                                    marker + ".part\" && mv \"" + marker + ".part\" \"" + marker + "\"\n")
-                       .string();
-        ::chmod(recorder.c_str(), 0755);
-        std::filesystem::create_directories(folder.path() / "work dir");
-    }
-
-    std::string waitForMarker() const
-    {
-        for (int attempt = 0; attempt < 1000; ++attempt) {
-            if (std::filesystem::exists(marker))
-                return folder.read("marker.txt");
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return "(nothing ran)";
-    }
+    void SetUp() override { std::filesystem::create_directories(folder.path() / "work dir"); }
 
     testsupport::TempFolder folder;
-    std::string marker;
-    std::string recorder;
+    testsupport::RecordingProgram program{folder, "bin/recorder"};
+    const std::string& recorder = program.path();
 };
 
 TEST_F(DesktopShellTest, ProgramGetsEachArgumentWholeInItsWorkingFolder)
 {
     platform::DesktopShell shell;
     ASSERT_TRUE(shell.startProgram(recorder, {"a b", "$HOME", "; rm -rf x", ""}, folder.str() + "work dir"));
-    EXPECT_EQ(waitForMarker(), folder.str() + "work dir\n[a b]\n[$HOME]\n[; rm -rf x]\n[]\n");
+    EXPECT_EQ(program.waitForRecord(), folder.str() + "work dir\n[a b]\n[$HOME]\n[; rm -rf x]\n[]\n");
 }
 
 TEST_F(DesktopShellTest, DocumentNameIsNeverTakenForAnOption)
 {
     platform::DesktopShell shell(recorder);
     ASSERT_TRUE(shell.openDocument("-rf name", folder.str() + "work dir"));
-    EXPECT_EQ(waitForMarker(), folder.str() + "work dir\n[./-rf name]\n");
+    EXPECT_EQ(program.waitForRecord(), folder.str() + "work dir\n[./-rf name]\n");
 }
 
 TEST_F(DesktopShellTest, FolderOpensInItself)
 {
     platform::DesktopShell shell(recorder);
     ASSERT_TRUE(shell.openFolder(folder.str() + "work dir/"));
-    EXPECT_EQ(waitForMarker(), folder.str() + "work dir\n[" + folder.str() + "work dir/]\n");
+    EXPECT_EQ(program.waitForRecord(), folder.str() + "work dir\n[" + folder.str() + "work dir/]\n");
 }
 
 TEST_F(DesktopShellTest, NothingToStartIsRefused)
