@@ -25,4 +25,12 @@ public:
     virtual bool openFolder(const std::string& folder) = 0;
 };
 
+// Starts nothing and says so; for runs that must not touch the desktop.
+class NullShell final : public Shell {
+public:
+    bool startProgram(const std::string&, const std::vector<std::string>&, const std::string&) override { return false; }
+    bool openDocument(const std::string&, const std::string&) override { return false; }
+    bool openFolder(const std::string&) override { return false; }
+};
+
 } // namespace platform
