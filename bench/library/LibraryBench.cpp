@@ -17,9 +17,9 @@
 
 namespace {
 
-// A program folder with 12 sections of `filesPerSection` files: links to a
-// few kinds of target, internet shortcuts, desktop entries and some files
-// that are no shortcuts at all.
+// A program folder with 12 sections of `filesPerSection` shortcut files
+// (links to a few kinds of target, internet shortcuts, desktop entries) and
+// one file that is no shortcut.
 struct LibraryOnDisk {
     LibraryOnDisk(int filesPerSection, bool settled)
     {
@@ -44,9 +44,10 @@ struct LibraryOnDisk {
                     folder.write(stem + ".desktop", "[Desktop Entry]\nType=Application\nExec=true\nIcon=utilities-terminal\n");
                     break;
                 default:
-                    folder.write(stem + ".txt", "not a shortcut");
+                    folder.write(stem + ".LNK", testsupport::linkFileBytes({targets[0], "", "", 1}));
                 }
             }
+            folder.write(name + "readme.txt", "not a shortcut");
             skin.sections.emplace_back();
             skin.sections.back().launchSlots.resize(launcher::kMaxSlotsPerSection);
         }
