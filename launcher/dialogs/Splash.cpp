@@ -59,7 +59,9 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     , m_command1(new QPushButton("Help", this))
 {
     setObjectName("Splash");
-    setWindowTitle("Quorvex");
+    // Not shown (the window has no frame), but it must not be mistaken for
+    // the launcher window by tools that look windows up by name.
+    setWindowTitle("Quorvex Splash");
     setFixedSize(kSizePx, kSizePx);
     m_label1->resize(90, 16);
     m_label2->resize(80, 14);
