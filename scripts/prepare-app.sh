@@ -18,13 +18,14 @@ for skin in "$here"/assets/skins/*/; do
   [ -d "$app/skins/$name" ] || cp -r "$skin" "$app/skins/$name"
 done
 
-# Component servers are found through the registry; register the ones built.
+# Component servers are found through a registry; this program folder keeps
+# its own (run the launcher with QUORVEX_CLASSES_ROOT=<folder>/classes-root.ini).
 if [ -x "$app/quorvex-regserver" ]; then
-  export QUORVEX_CLASSES_ROOT=${QUORVEX_CLASSES_ROOT:-$app/classes-root.ini}
   for lib in "$app"/lib*.so; do
-    [ -e "$lib" ] && "$app/quorvex-regserver" "$lib" >/dev/null
+    [ -e "$lib" ] && QUORVEX_CLASSES_ROOT="$app/classes-root.ini" "$app/quorvex-regserver" "$lib" >/dev/null
   done
 fi
+cp -f "$here/SKINS.TXT" "$app/" 2>/dev/null || true
 
 if [ ! -e "$app/shortcuts" ]; then
   mkdir -p "$app/shortcuts/Accessories" "$app/shortcuts/Games" "$app/shortcuts/Software"

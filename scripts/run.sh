@@ -8,7 +8,7 @@ build=${QUORVEX_BUILD_DIR:-$here/build}
 
 bash "$here/scripts/build.sh"
 app=$(bash "$here/scripts/prepare-app.sh")
-export QUORVEX_CLASSES_ROOT=${QUORVEX_CLASSES_ROOT:-$app/classes-root.ini}
+export QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$app/quorvex"
@@ -27,5 +27,10 @@ sleep 2
 shot=$build/screenshot.png
 x11_screenshot "$shot"
 echo "run: no display here, so the launcher ran on a virtual one; screenshot: $shot"
-wmctrl -c Quorvex 2>/dev/null || kill "$launcher"
+wmctrl -c Quorvex 2>/dev/null || true
+for _ in $(seq 1 50); do
+  kill -0 "$launcher" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$launcher" 2>/dev/null || true
 wait "$launcher" 2>/dev/null || true

@@ -8,6 +8,7 @@
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/DirectoryListing.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -43,6 +44,13 @@ std::string Launcher::skinValue(const char* section, const char* key, int defaul
 
 StartupResult Launcher::Load()
 {
+    // The window's component controls come with the window itself.
+    if (std::string missing = m_hosted.create(); !missing.empty()) {
+        m_services.messages.show(missing, kProgramTitle);
+        return StartupResult::MissingControl;
+    }
+    m_hosted.setHotKeyUpHandler([this] { HotKeyUp(); });
+
     m_splash = std::make_unique<Splash>();
     m_splash->show();
     m_splash->repaint();
@@ -91,6 +99,7 @@ StartupResult Launcher::Load()
     if (!skinLoaded(LoadSkinOptions(skinSource(), screenPx, m_skin, m_settings, m_form->controls(),
                                     m_form->images())))
         return StartupResult::CannotLoadSkin;
+    m_hosted.setHotKey(m_settings.hotKey);
 
     setStatus("Sections");
     m_pause(250);
@@ -166,6 +175,11 @@ void Launcher::MarkCurrentSection()
     panel.setForeColor(QColor(first.currentColor.red, first.currentColor.green, first.currentColor.blue));
 }
 
+void Launcher::OutlineWindow()
+{
+    m_hosted.outline(HostedControls::Outline::Full, *m_form, m_form->picture());
+}
+
 void Launcher::LoadShadePicture()
 {
     m_picture3 = QPixmap();
@@ -173,6 +187,20 @@ void Launcher::LoadShadePicture()
     if (!fs::exists(platform::resolveCaseInsensitive(shade)))
         return;
     m_picture3 = m_form->images().ShadeIL.picture("ShadeSkin");
+    if (!m_picture3.isNull())
+        m_hosted.outline(HostedControls::Outline::Shaded, *m_form, m_picture3);
+}
+
+void Launcher::HotKeyUp()
+{
+    // No further hot-key event may arrive while the window is being raised.
+    m_hosted.setHotKeyEnabled(false);
+    QCoreApplication::processEvents();
+    SetWindowTopmost(*m_form, true);
+    QCoreApplication::processEvents();
+    SetWindowTopmost(*m_form, m_settings.alwaysOnTop);
+    QCoreApplication::processEvents();
+    m_hosted.setHotKeyEnabled(true);
 }
 
 void Launcher::ApplyAlwaysOnTop()
@@ -264,6 +292,7 @@ void Launcher::RestoreShadedState()
     // strip's behaviour decides what a roll-up looks like then.
     if (m_picture3.isNull())
         return;
+    m_hosted.bind(HostedControls::Outline::Shaded, *m_form);
     SizeWindowToPicture(m_picture3);
     m_form->setPicture(m_picture3);
 }

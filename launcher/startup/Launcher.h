@@ -5,6 +5,7 @@
 #include "launcher/skin/SkinDefinition.h"
 #include "launcher/skin/SkinLoaders.h"
 #include "launcher/startup/Services.h"
+#include "launcher/window/HostedControls.h"
 #include "launcher/window/PauseWithEvents.h"
 #include "launcher/window/QuorvexForm.h"
 
@@ -22,6 +23,7 @@ enum class StartupResult {
     Running,
     NoSkins,        // the skins folder holds no skin
     CannotLoadSkin, // the start-up skin's background could not be loaded
+    MissingControl, // a component control of the window is not registered
 };
 
 inline constexpr const char* kProgramTitle = "Quorvex";
@@ -53,6 +55,9 @@ public:
 
     // Keeps `window` above all others, or lets it go back among them.
     void SetWindowTopmost(QWidget& window, bool onTop);
+
+    // The global hot key was pressed and released: bring the window forward.
+    void HotKeyUp();
 
 private:
     void setStatus(const char* status);
@@ -93,6 +98,7 @@ private:
     QPixmap m_picture3; // the shade picture, when the skin has one
     SkinDefinition m_skin;
     SkinWindowSettings m_settings;
+    HostedControls m_hosted;
 };
 
 } // namespace launcher

@@ -7,7 +7,6 @@
 namespace launcher {
 
 void Launcher::ScanSectionFolders() {}
-void Launcher::OutlineWindow() {}
 void Launcher::BuildShortcutIcons() {}
 void Launcher::PopulateLaunchButtons() {}
 void Launcher::PlayStartupSound() {}

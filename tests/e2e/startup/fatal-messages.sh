@@ -15,9 +15,14 @@ expect_fatal() {
   export QUORVEX_CLASSES_ROOT=$app/classes-root.ini
   "$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
   local launcher=$!
+  # The message goes to standard error just before its box opens.
+  local deadline=$((SECONDS + 30))
+  until grep -qF "$message" "$app/stderr.log"; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "stderr lacks: $message; it holds: $(cat "$app/stderr.log")"
+    sleep 0.1
+  done
   local box
   box=$(x11_wait_window Quorvex 30) || e2e_fail "no message box for: $message"
-  grep -qF "$message" "$app/stderr.log" || e2e_fail "stderr lacks: $message"
   xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
   local status=0
   wait "$launcher" || status=$?

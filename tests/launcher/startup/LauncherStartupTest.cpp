@@ -3,6 +3,7 @@
 #include "platform/files/FolderMaker.h"
 #include "platform/profile/FileProfileStore.h"
 
+#include "support/RegisteredServers.h"
 #include "support/TempFolder.h"
 
 #include <QImage>
@@ -41,6 +42,8 @@ void writeSkin(const TempFolder& app, const std::string& name, int widthPx = 120
 // A program folder with skins and the fakes a launcher runs on.
 class StartupTest : public testing::Test {
 protected:
+    void SetUp() override { ASSERT_EQ(testsupport::registerBuiltServers(), ""); }
+
     void addSkin(const std::string& name, int widthPx = 120, int heightPx = 80, const std::string& ini = "")
     {
         writeSkin(app, name, widthPx, heightPx, ini);
