@@ -25,6 +25,9 @@ Launcher::Launcher(Services services, AppPaths paths)
     , m_paths(std::move(paths))
     , m_form(std::make_unique<QuorvexForm>())
     , m_pause(services.pauseScale)
+    , m_skinSounds(services.sounds)
+    , m_launcher(std::make_unique<ShortcutLauncher>(services.shell, services.sounds,
+                                                    [this](int milliseconds) { m_pause(milliseconds); }))
 {
     m_form->setCloseHandler([this] { QueryUnload(); });
 }
@@ -100,6 +103,8 @@ StartupResult Launcher::Load()
                                     m_form->images())))
         return StartupResult::CannotLoadSkin;
     m_hosted.setHotKey(m_settings.hotKey);
+    m_skinSounds.setSkinFolder(m_paths.SkinFolder(m_state.CurrentSkin));
+    m_skinSounds.setSoundEnabled(m_settings.soundEnabled);
 
     setStatus("Sections");
     m_pause(250);

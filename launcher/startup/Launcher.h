@@ -2,12 +2,17 @@
 
 #include "launcher/config/AppPaths.h"
 #include "launcher/config/LauncherState.h"
+#include "launcher/library/LaunchButtons.h"
+#include "launcher/library/ShortcutIconTable.h"
+#include "launcher/library/ShortcutLauncher.h"
+#include "launcher/library/ShortcutLibrary.h"
 #include "launcher/skin/SkinDefinition.h"
 #include "launcher/skin/SkinLoaders.h"
 #include "launcher/startup/Services.h"
 #include "launcher/window/HostedControls.h"
 #include "launcher/window/PauseWithEvents.h"
 #include "launcher/window/QuorvexForm.h"
+#include "platform/sound/SkinSoundPlayer.h"
 
 #include <QPixmap>
 
@@ -59,6 +64,28 @@ public:
     // The global hot key was pressed and released: bring the window forward.
     void HotKeyUp();
 
+    // The shortcut library and the launch buttons of the current section.
+    ShortcutLibrary& library() { return *m_library; }
+    const LaunchButtonSet& launchButtons() const { return m_buttons; }
+    platform::SkinSoundPlayer& skinSounds() { return m_skinSounds; }
+    Services& services() { return m_services; }
+    HostedControls& hosted() { return m_hosted; }
+    void pause(int milliseconds) { m_pause(milliseconds); }
+
+    // Re-reads the library when it changed behind the launcher's back,
+    // behind the "Please wait" window. True when it reloaded.
+    bool RefreshShortcutsIfChanged();
+    // Reads the section folders, panels, icons and buttons again.
+    void ReloadLibrary();
+    // Makes section `index` (0-based) current and shows its launch buttons.
+    void SwitchSection(int index);
+    // Opens what launch button `index` stands for, with files dropped on it.
+    LaunchResult LaunchButton(int index, const std::vector<std::string>& droppedFiles = {});
+    // Shows or hides the launch buttons in use and the section panels.
+    void ShowLaunchControls(bool visible);
+    // The window background of a background number (0: the skin's own).
+    QPixmap SectionBackground(int number) const;
+
 private:
     void setStatus(const char* status);
     void CreateFirstRunFolders();
@@ -80,10 +107,10 @@ private:
     void OutlineWindow();
     void BuildShortcutIcons();
     void PopulateLaunchButtons();
+    void applyLaunchButton(int index, const LaunchButtonView& view);
     void MarkCurrentSection();
     void LoadShadePicture();
     void PlayStartupSound();
-    void ShowLaunchControls(bool visible);
     void ShowHelper();
     void ApplyAlwaysOnTop();
 
@@ -99,6 +126,12 @@ private:
     SkinDefinition m_skin;
     SkinWindowSettings m_settings;
     HostedControls m_hosted;
+    std::unique_ptr<ShortcutLibrary> m_library;
+    ShortcutIconTable m_icons;
+    LaunchButtonSet m_buttons;
+    bool m_populated = false; // PopulatedFlag: the buttons were filled since the switch began
+    platform::SkinSoundPlayer m_skinSounds;
+    std::unique_ptr<ShortcutLauncher> m_launcher;
 };
 
 } // namespace launcher

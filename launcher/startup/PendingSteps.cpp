@@ -6,11 +6,6 @@
 
 namespace launcher {
 
-void Launcher::ScanSectionFolders() {}
-void Launcher::BuildShortcutIcons() {}
-void Launcher::PopulateLaunchButtons() {}
-void Launcher::PlayStartupSound() {}
-void Launcher::ShowLaunchControls(bool) {}
 void Launcher::ShowHelper() {}
 
 } // namespace launcher

@@ -5,6 +5,9 @@
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
+#include "platform/icons/IconService.h"
+#include "platform/shell/Shell.h"
+#include "platform/sound/SoundSystem.h"
 #include "platform/profile/ProfileStore.h"
 
 namespace launcher {
@@ -18,6 +21,9 @@ struct Services {
     platform::Screen& screen;
     platform::FolderMaker& folders;
     platform::WindowStacking& stacking;
+    platform::SoundSystem& sounds;
+    platform::Shell& shell;
+    platform::IconService& icons;
     // Multiplies every pause; tests run start-up fast while keeping its order.
     double pauseScale = 1.0;
 };

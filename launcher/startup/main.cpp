@@ -5,6 +5,10 @@
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
+#include "platform/icons/ThemeIconService.h"
+#include "platform/shell/DesktopShell.h"
+#include "platform/sound/OneSoundPlayer.h"
+#include "platform/sound/QtSoundOutput.h"
 #include "platform/profile/FileProfileStore.h"
 
 #include <QApplication>
@@ -70,7 +74,12 @@ int main(int argc, char** argv)
     platform::QtScreen screen;
     platform::DiskFolderMaker folders;
     platform::X11WindowStacking stacking;
-    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, pauseScale()},
+    platform::QtSoundOutput soundOutput;
+    platform::QtSoundClock soundClock;
+    platform::OneSoundPlayer sounds(soundOutput, soundClock);
+    platform::DesktopShell shell;
+    platform::ThemeIconService icons;
+    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, pauseScale()},
                                 launcher::AppPaths::fromEnvironment());
     if (launcher.Load() != launcher::StartupResult::Running)
         return 1;

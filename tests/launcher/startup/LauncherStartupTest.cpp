@@ -1,5 +1,6 @@
 #include "launcher/startup/Launcher.h"
 #include "platform/desktop/WindowStacking.h"
+#include "platform/icons/FakeIconService.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/profile/FileProfileStore.h"
 
@@ -51,7 +52,7 @@ protected:
 
     std::unique_ptr<Launcher> makeLauncher()
     {
-        return std::make_unique<Launcher>(Services{profiles, messages, fonts, screen, folders, stacking, 0.0},
+        return std::make_unique<Launcher>(Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0},
                                           AppPaths(app.str()));
     }
 
@@ -62,6 +63,9 @@ protected:
     platform::FixedScreen screen{{1024, 768}};
     platform::RecordingFolderMaker folders;
     platform::RecordingWindowStacking stacking;
+    platform::RecordingSoundSystem sounds;
+    platform::NullShell shell;
+    platform::FakeIconService icons;
 };
 
 } // namespace
@@ -120,7 +124,7 @@ TEST_F(StartupTest, UnloadableBackgroundsEndWithCannotLoadSkin)
         TempFolder folder;
         c.arrange(folder);
         platform::RecordingMessageBox caseMessages;
-        Launcher launcher(Services{profiles, caseMessages, fonts, screen, folders, stacking, 0.0}, AppPaths(folder.str()));
+        Launcher launcher(Services{profiles, caseMessages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0}, AppPaths(folder.str()));
         EXPECT_EQ(launcher.Load(), StartupResult::CannotLoadSkin);
         ASSERT_EQ(caseMessages.shown().size(), 1u);
         EXPECT_EQ(caseMessages.shown()[0].text, "Cannot load skin!");
