@@ -13,6 +13,7 @@ struct LauncherState {
     int DragHighlightButton = -1; // launch button highlighted during a drag, -1 none
     bool windowDragging = false;
     int StartupDone = 0;
+    int DwellTicks = 0; // half-seconds a drag has rested over a section button
     long ScreenWidthTwips = 0;
     long ScreenHeightTwips = 0;
 };

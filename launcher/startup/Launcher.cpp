@@ -138,6 +138,8 @@ StartupResult Launcher::Load()
     if (m_state.FirstRun)
         ShowHelper();
     ApplyAlwaysOnTop();
+    ConnectWindowInteraction();
+    ConnectDragAndDrop();
 
     const platform::ScreenSize screen = m_services.screen.size();
     m_state.ScreenWidthTwips = static_cast<long>(screen.widthPx) * controls::kTwipsPerPixelX;

@@ -85,6 +85,17 @@ public:
     void ShowLaunchControls(bool visible);
     // The window background of a background number (0: the skin's own).
     QPixmap SectionBackground(int number) const;
+    const QPixmap& Picture3() const { return m_picture3; }
+
+    // The window's behaviour, each wired up in its own file (see
+    // PendingSteps.cpp for those not in place yet).
+    void ConnectWindowInteraction(); // pointer, buttons, sounds, dragging, shade, clock
+    void ConnectDragAndDrop();       // files dragged over and dropped on the window
+    void RollUp();                   // the window shade
+    void RollDown();
+    void ShowAbout();                // the splash as about window
+    void ShowShortcutsReminder();    // the shortcut-management button's window
+    void OpenSkinChooser();          // the skin-management button's window
 
 private:
     void setStatus(const char* status);

@@ -7,5 +7,12 @@
 namespace launcher {
 
 void Launcher::ShowHelper() {}
+void Launcher::ConnectWindowInteraction() {}
+void Launcher::RollUp() {}
+void Launcher::RollDown() {}
+void Launcher::ShowAbout() {}
+void Launcher::ConnectDragAndDrop() {}
+void Launcher::ShowShortcutsReminder() {}
+void Launcher::OpenSkinChooser() {}
 
 } // namespace launcher

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPainter>
 
 namespace launcher {
 
@@ -11,7 +10,6 @@ QuorvexForm::QuorvexForm(QWidget* parent)
 {
     setObjectName("QUORVEXform");
     setWindowTitle("Quorvex");
-    setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
 }
 
@@ -20,6 +18,11 @@ void QuorvexForm::createControls()
     // Creation order is stacking order: later controls lie above earlier
     // ones where a skin lets them overlap.
     m_controls.form = this;
+    m_surface = new controls::SkinPanel(this);
+    m_surface->setObjectName("surface");
+    m_surface->setBackStyle(1);         // opaque: nothing lies beneath the window
+    m_surface->setMaskedBackground(1);  // the outline, not the picture, cuts magenta away
+    m_surface->setAcceptDrops(true);
     auto panel = [this](const QString& name) {
         auto* created = new controls::SkinPanel(this);
         created->setObjectName(name);
@@ -57,17 +60,12 @@ void QuorvexForm::createControls()
 void QuorvexForm::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
-    update();
+    m_surface->setBackgroundPicture(picture);
 }
 
-void QuorvexForm::paintEvent(QPaintEvent* event)
+void QuorvexForm::resizeEvent(QResizeEvent*)
 {
-    QPainter painter(this);
-    if (m_picture.isNull()) {
-        painter.fillRect(event->rect(), palette().window());
-        return;
-    }
-    painter.drawPixmap(event->rect(), m_picture, event->rect());
+    m_surface->setGeometry(rect());
 }
 
 void QuorvexForm::closeEvent(QCloseEvent* event)

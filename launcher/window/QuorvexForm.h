@@ -21,6 +21,11 @@ public:
     const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
 
+    // The window's own surface: it draws the picture and reports the
+    // pointer and drag-and-drop events of the window background (positions
+    // in twips from the window's top-left corner).
+    controls::SkinPanel& surface() { return *m_surface; }
+
     // The skinned child controls, created hidden; the skin loaders set them up.
     SkinnedControls& controls() { return m_controls; }
     SkinImages& images() { return m_images; }
@@ -29,13 +34,14 @@ public:
     void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
 
     QPixmap m_picture;
+    controls::SkinPanel* m_surface = nullptr;
     SkinnedControls m_controls;
     SkinImages m_images;
     std::function<void()> m_closeHandler;
