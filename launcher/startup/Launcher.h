@@ -96,6 +96,8 @@ public:
     void ShowAbout();                // the splash as about window
     void ShowShortcutsReminder();    // the shortcut-management button's window
     void OpenSkinChooser();          // the skin-management button's window
+    void ReloadAfterDrop();          // panels, icons and buttons after shortcuts were added
+    void RemoveSkinFonts();
 
 private:
     void setStatus(const char* status);
@@ -104,7 +106,6 @@ private:
     void SizeWindowToPicture(const QPixmap& picture);
     std::vector<std::string> SkinFontFiles() const;
     void InstallSkinFonts();
-    void RemoveSkinFonts();
     void RestoreStoredPosition();
     void RestoreShadedState();
     std::string skinValue(const char* section, const char* key, int defaultValue);

@@ -14,5 +14,6 @@ void Launcher::ShowAbout() {}
 void Launcher::ConnectDragAndDrop() {}
 void Launcher::ShowShortcutsReminder() {}
 void Launcher::OpenSkinChooser() {}
+void Launcher::ReloadAfterDrop() {}
 
 } // namespace launcher
