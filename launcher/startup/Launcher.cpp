@@ -195,7 +195,7 @@ void Launcher::LoadShadePicture()
         return;
     m_picture3 = m_form->images().ShadeIL.picture("ShadeSkin");
     if (!m_picture3.isNull())
-        m_hosted.outline(HostedControls::Outline::Shaded, *m_form, m_picture3);
+        m_hosted.setPicture(HostedControls::Outline::Shaded, m_picture3);
 }
 
 void Launcher::HotKeyUp()

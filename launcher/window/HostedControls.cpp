@@ -73,10 +73,15 @@ void HostedControls::bind(Outline which, QWidget& window)
 
 void HostedControls::outline(Outline which, QWidget& window, const QPixmap& picture)
 {
+    bind(which, window);
+    setPicture(which, picture);
+}
+
+void HostedControls::setPicture(Outline which, const QPixmap& picture)
+{
     IDispatchRef& control = shape(which);
     if (!control)
         return;
-    pc::setProperty(control.get(), "hWnd", windowHandle(window));
     pc::Ref<pc::IPicture> shapePicture = pc::createPictureFromBitmap(toBitmap(picture));
     pc::Ref<pc::IDispatch> pictureDispatch = pc::queryInterface<pc::IDispatch>(shapePicture);
     pc::setPropertyByRef(control.get(), "ShapePicture", pc::Variant(pictureDispatch));

@@ -29,7 +29,10 @@ public:
     // through FormShape1 (normal) or FormShape2 (shaded).
     enum class Outline { Full, Shaded };
     void outline(Outline which, QWidget& window, const QPixmap& picture);
-    // Binds the shape control to the window again, re-applying its outline.
+    // Gives the shape control its picture without binding it to a window
+    // (the shade outline waits until the window is rolled up).
+    void setPicture(Outline which, const QPixmap& picture);
+    // Binds the shape control to the window, applying its outline.
     void bind(Outline which, QWidget& window);
 
     void setHotKey(const HotKeySetting& setting);
