@@ -100,6 +100,7 @@ public:
     void RemoveSkinFonts();
 
 private:
+    friend class DragAndDrop; // the dwell switch fills the launch buttons itself
     void setStatus(const char* status);
     void CreateFirstRunFolders();
     bool LoadSkinBackground();

@@ -6,14 +6,9 @@
 
 namespace launcher {
 
-void Launcher::ShowHelper() {}
 void Launcher::ConnectWindowInteraction() {}
 void Launcher::RollUp() {}
 void Launcher::RollDown() {}
 void Launcher::ShowAbout() {}
-void Launcher::ConnectDragAndDrop() {}
-void Launcher::ShowShortcutsReminder() {}
-void Launcher::OpenSkinChooser() {}
-void Launcher::ReloadAfterDrop() {}
 
 } // namespace launcher

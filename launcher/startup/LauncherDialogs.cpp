@@ -1,0 +1,100 @@
+// The launcher's small windows: the first-run helper, the reminder of the
+// shortcut-management button and the skin chooser.
+#include "launcher/startup/Launcher.h"
+
+#include "launcher/dialogs/ChooseSkin.h"
+#include "launcher/dialogs/Helper.h"
+#include "launcher/dialogs/Shortcuts.h"
+#include "launcher/skin/HotKeyText.h"
+
+namespace launcher {
+
+namespace {
+
+DialogHooks hooksOf(Launcher& launcher)
+{
+    return {[&launcher](QWidget& window, bool on) { launcher.SetWindowTopmost(window, on); },
+            [&launcher](int milliseconds) { launcher.pause(milliseconds); },
+            [&launcher] { launcher.SetWindowTopmost(launcher.form(), launcher.windowSettings().alwaysOnTop); }};
+}
+
+// The chooser's questions and its restart go to the desktop. They are
+// members of the window itself, so they live exactly as long as it does.
+struct DesktopChooserPlatform {
+    explicit DesktopChooserPlatform(Launcher& launcher)
+        : program([&launcher] { launcher.form().close(); })
+    {
+    }
+    QtTextInput input;
+    QtProgramControl program;
+};
+
+class DesktopChooseSkin final : private DesktopChooserPlatform, public ChooseSkin {
+public:
+    DesktopChooseSkin(Launcher& launcher, DialogHooks hooks)
+        : DesktopChooserPlatform(launcher)
+        , ChooseSkin(servicesFor(launcher, std::move(hooks), input, program), &launcher.form())
+    {
+    }
+
+private:
+    static ChooseSkin::Services servicesFor(Launcher& launcher, DialogHooks hooks, TextInput& input,
+                                            ProgramControl& program)
+    {
+        return {launcher.services().profiles,
+                launcher.services().messages,
+                input,
+                program,
+                launcher.paths(),
+                launcher.state(),
+                std::move(hooks),
+                [&launcher] {
+                    launcher.skinSounds().PlaySkinSound(
+                        launcher.skin().actionButtons[static_cast<size_t>(ActionButton::Skin)].sounds[2]);
+                },
+                [&launcher](const std::string& text) { launcher.hosted().setHotKey(ParseHotKeyText(text)); },
+                [&launcher] { launcher.RemoveSkinFonts(); }};
+    }
+};
+
+} // namespace
+
+void Launcher::ShowHelper()
+{
+    // A window of its own that goes away with the launcher window.
+    auto* helper = new Helper(hooksOf(*this), m_form.get());
+    helper->setAttribute(Qt::WA_DeleteOnClose);
+    helper->show();
+    SetWindowTopmost(*helper, true);
+}
+
+void Launcher::ShowShortcutsReminder()
+{
+    std::string folder = m_paths.ShortcutsFolder();
+    if (!folder.empty() && folder.back() == '/')
+        folder.pop_back();
+    Shortcuts reminder(folder,
+                       {[this] {
+                            m_skinSounds.PlaySkinSound(
+                                m_skin.actionButtons[static_cast<size_t>(ActionButton::Shortcut)].sounds[2]);
+                        },
+                        [this](const std::string& shortcuts) { m_services.shell.openFolder(shortcuts); }},
+                       hooksOf(*this), m_form.get());
+    reminder.exec();
+}
+
+void Launcher::OpenSkinChooser()
+{
+    // One chooser at a time: opening it again brings the open one forward.
+    if (auto* open = m_form->findChild<ChooseSkin*>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->show();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* chooser = new DesktopChooseSkin(*this, hooksOf(*this));
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    chooser->show();
+}
+
+} // namespace launcher
