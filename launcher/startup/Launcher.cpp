@@ -289,21 +289,6 @@ void Launcher::RestoreStoredPosition()
     m_form->move(position);
 }
 
-void Launcher::RestoreShadedState()
-{
-    m_state.ShadedFlag = leadingWholeNumber(skinValue("UserSettings", "Shaded", 0)) != 0 ? -1 : 0;
-    if (m_state.ShadedFlag == 0)
-        return;
-    ShowLaunchControls(false);
-    // Without a shade picture the window keeps its full outline; the shade
-    // strip's behaviour decides what a roll-up looks like then.
-    if (m_picture3.isNull())
-        return;
-    m_hosted.bind(HostedControls::Outline::Shaded, *m_form);
-    SizeWindowToPicture(m_picture3);
-    m_form->setPicture(m_picture3);
-}
-
 void Launcher::QueryUnload()
 {
     RemoveSkinFonts();

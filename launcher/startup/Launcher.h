@@ -94,6 +94,7 @@ public:
     void RollUp();                   // the window shade
     void RollDown();
     void ShowAbout();                // the splash as about window
+    void SetDwellTimerEnabled(bool enabled); // Timer2, the drag dwell counter (DwellTicks)
     void ShowShortcutsReminder();    // the shortcut-management button's window
     void OpenSkinChooser();          // the skin-management button's window
     void ReloadAfterDrop();          // panels, icons and buttons after shortcuts were added

@@ -6,9 +6,5 @@
 
 namespace launcher {
 
-void Launcher::ConnectWindowInteraction() {}
-void Launcher::RollUp() {}
-void Launcher::RollDown() {}
-void Launcher::ShowAbout() {}
 
 } // namespace launcher

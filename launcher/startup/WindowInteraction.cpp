@@ -1,0 +1,415 @@
+#include "launcher/startup/WindowInteraction.h"
+
+#include "launcher/controls/Twips.h"
+#include "launcher/dialogs/Splash.h"
+#include "launcher/startup/Launcher.h"
+#include "launcher/window/ClockFormat.h"
+#include "launcher/window/WindowTimers.h"
+
+#include <QCoreApplication>
+#include <QTime>
+
+#include <cassert>
+
+namespace launcher {
+
+namespace {
+
+QColor toQColor(const RgbColor& color)
+{
+    return QColor(color.red, color.green, color.blue);
+}
+
+PointerAction pointer(PointerEvent event, int button = 0, int shift = 0, double xTwips = 0, double yTwips = 0)
+{
+    return {event, button, shift, static_cast<float>(xTwips), static_cast<float>(yTwips)};
+}
+
+WindowInteraction* interactionOf(QuorvexForm& form)
+{
+    return dynamic_cast<WindowInteraction*>(form.findChild<QObject*>(WindowInteraction::kObjectName,
+                                                                      Qt::FindDirectChildrenOnly));
+}
+
+} // namespace
+
+WindowInteraction::WindowInteraction(Launcher& launcher)
+    : QObject(&launcher.form())
+    , m_launcher(launcher)
+    , m_drag(controls::kTwipsPerPixelX, controls::kTwipsPerPixelY)
+{
+    setObjectName(kObjectName);
+    const SkinnedControls& controls = launcher.form().controls();
+    for (int i = 0; i < kLaunchButtonCount; ++i)
+        connectLaunchButton(i);
+    for (int i = 0; i < kMaxSections; ++i)
+        connectSectionButton(i);
+    for (ActionButton which : {ActionButton::Exit, ActionButton::Shortcut, ActionButton::Skin})
+        connectActionButton(which);
+
+    connectDragSurface(launcher.form().surface());
+    connectDragSurface(*controls.shading);
+    connect(&launcher.form().surface(), &controls::SkinPanel::dblClick, this, [this] { m_launcher.RollDown(); });
+    connect(controls.shading, &controls::SkinPanel::dblClick, this, [this] { m_launcher.RollUp(); });
+
+    for (controls::SkinPanel* film : controls.FilmLoop)
+        connect(film, &controls::SkinPanel::mouseDown, this, [this](int button, int, double, double) {
+            if (FilmLoopPressShowsSplash(button))
+                showAbout();
+        });
+
+    m_Timer2.setInterval(kDwellTimerIntervalMs);
+    connect(&m_Timer2, &QTimer::timeout, this, &WindowInteraction::Timer2Tick);
+
+    // A skin without a clock gives the window nothing to do once a second.
+    m_ClockTimer.setInterval(kClockTimerIntervalMs);
+    connect(&m_ClockTimer, &QTimer::timeout, this, &WindowInteraction::ClockTimerTick);
+    if (launcher.skin().clock.hasClock()) {
+        ClockTimerTick();
+        m_ClockTimer.start();
+    }
+}
+
+void WindowInteraction::connectLaunchButton(int index)
+{
+    controls::SkinPanel* button = m_launcher.form().controls().SSButton[static_cast<size_t>(index)];
+    using controls::SkinPanel;
+    connect(button, &SkinPanel::mouseEnter, this,
+            [this, index](int, int, double, double) { launchButtonEvent(index, pointer(PointerEvent::Enter)); });
+    connect(button, &SkinPanel::mouseExit, this,
+            [this, index](int, int, double, double) { launchButtonEvent(index, pointer(PointerEvent::Leave)); });
+    connect(button, &SkinPanel::mouseMove, this,
+            [this, index](int, int, double, double) { launchButtonEvent(index, pointer(PointerEvent::Move)); });
+    connect(button, &SkinPanel::mouseDown, this, [this, index](int b, int shift, double x, double y) {
+        launchButtonEvent(index, pointer(PointerEvent::Press, b, shift, x, y));
+    });
+    connect(button, &SkinPanel::mouseUp, this, [this, index](int b, int shift, double x, double y) {
+        launchButtonEvent(index, pointer(PointerEvent::Release, b, shift, x, y));
+    });
+}
+
+void WindowInteraction::connectSectionButton(int index)
+{
+    controls::SkinPanel* panel = m_launcher.form().controls().SSPanel1[static_cast<size_t>(index)];
+    using controls::SkinPanel;
+    connect(panel, &SkinPanel::mouseEnter, this,
+            [this, index](int, int, double, double) { sectionButtonEvent(index, pointer(PointerEvent::Enter)); });
+    connect(panel, &SkinPanel::mouseExit, this,
+            [this, index](int, int, double, double) { sectionButtonEvent(index, pointer(PointerEvent::Leave)); });
+    connect(panel, &SkinPanel::mouseDown, this, [this, index](int b, int shift, double x, double y) {
+        sectionButtonEvent(index, pointer(PointerEvent::Press, b, shift, x, y));
+    });
+    connect(panel, &SkinPanel::mouseUp, this, [this, index](int b, int shift, double x, double y) {
+        sectionButtonEvent(index, pointer(PointerEvent::Release, b, shift, x, y));
+    });
+}
+
+void WindowInteraction::connectActionButton(ActionButton which)
+{
+    controls::SkinPanel* panel = m_launcher.form().controls().actionButton(static_cast<int>(which));
+    using controls::SkinPanel;
+    connect(panel, &SkinPanel::mouseEnter, this,
+            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Enter); });
+    connect(panel, &SkinPanel::mouseExit, this,
+            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Leave); });
+    connect(panel, &SkinPanel::mouseDown, this,
+            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Press); });
+    connect(panel, &SkinPanel::mouseUp, this,
+            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Release); });
+}
+
+void WindowInteraction::connectDragSurface(controls::SkinPanel& panel)
+{
+    using controls::SkinPanel;
+    connect(&panel, &SkinPanel::mouseDown, this, [this](int button, int, double x, double y) {
+        dragPress(button, static_cast<float>(x), static_cast<float>(y));
+    });
+    connect(&panel, &SkinPanel::mouseMove, this, [this](int, int shift, double x, double y) {
+        dragMove(shift, static_cast<float>(x), static_cast<float>(y));
+    });
+    connect(&panel, &SkinPanel::mouseUp, this, [this](int button, int, double, double) { dragRelease(button); });
+}
+
+const StyleKeys& WindowInteraction::launchStyle(int index) const
+{
+    static const StyleKeys kDefaultStyle;
+    const std::vector<StyleKeys>& styles = m_launcher.skin().styles;
+    const int style = m_launcher.launchButtons().buttons[static_cast<size_t>(index)].style;
+    return style >= 0 && style < static_cast<int>(styles.size()) ? styles[static_cast<size_t>(style)] : kDefaultStyle;
+}
+
+void WindowInteraction::launchButtonEvent(int index, const PointerAction& action)
+{
+    const controls::SkinPanel& button = *m_launcher.form().controls().SSButton[static_cast<size_t>(index)];
+    const int highlighted = m_launcher.state().DragHighlightButton;
+    const bool highlightValid = highlighted >= 0 && highlighted < kLaunchButtonCount;
+    const LaunchButtonContext context{index,
+                                      launchStyle(index),
+                                      button.widthTwips(),
+                                      button.heightTwips(),
+                                      m_launcher.skin().shading.shadingSize(),
+                                      highlightValid ? highlighted : -1,
+                                      highlightValid ? &launchStyle(highlighted) : nullptr};
+    run(LaunchButtonSteps(context, action), Panels::Launch);
+}
+
+void WindowInteraction::sectionButtonEvent(int index, const PointerAction& action)
+{
+    const SectionButtonContext context{index, m_launcher.skin().sections, m_launcher.state().CurrentSection,
+                                       m_launcher.library().SectionFolderCount()};
+    run(SectionButtonSteps(context, action), Panels::Section);
+}
+
+void WindowInteraction::actionButtonEvent(ActionButton which, PointerEvent event)
+{
+    const int index = static_cast<int>(which);
+    run(ActionButtonSteps(which, m_launcher.skin().actionButtons[static_cast<size_t>(index)], event), Panels::Action,
+        index);
+}
+
+DragFrame WindowInteraction::dragFrame() const
+{
+    const QuorvexForm& form = m_launcher.form();
+    const LauncherState& state = m_launcher.state();
+    return {static_cast<float>(controls::twipsFromPixelsX(form.x())), controls::twipsFromPixelsY(form.y()),
+            controls::twipsFromPixelsX(form.width()), controls::twipsFromPixelsY(form.height()), state.ScreenWidthTwips,
+            state.ScreenHeightTwips};
+}
+
+void WindowInteraction::dragPress(int button, float xTwips, float yTwips)
+{
+    m_drag.press(button, dragFrame(), xTwips, yTwips);
+    m_launcher.state().windowDragging = m_drag.isMoving();
+}
+
+void WindowInteraction::dragMove(int shift, float xTwips, float yTwips)
+{
+    m_Timer2.stop();
+    if (const std::optional<DragPosition> position = m_drag.move(shift, dragFrame(), xTwips, yTwips)) {
+        m_launcher.form().move(controls::pixelsFromTwipsX(position->leftTwips),
+                               controls::pixelsFromTwipsY(position->topTwips));
+        return;
+    }
+    const int highlighted = m_launcher.state().DragHighlightButton;
+    if (highlighted >= 0 && highlighted < kLaunchButtonCount)
+        run(DragHighlightRestoreSteps(highlighted, launchStyle(highlighted)), Panels::Launch);
+    else
+        m_launcher.state().DragHighlightButton = -1;
+}
+
+void WindowInteraction::dragRelease(int button)
+{
+    const DragRelease stored = m_drag.release(button, dragFrame());
+    m_launcher.state().windowDragging = false;
+    // Stored on every release, so that each skin reopens where it was left.
+    const std::string skinFile = m_launcher.paths().SkinIniPath(m_launcher.state().CurrentSkin);
+    platform::ProfileStore& profiles = m_launcher.services().profiles;
+    profiles.write(skinFile, kUserSettingsSection, kStartupLeftKey, std::to_string(stored.startupLeft));
+    profiles.write(skinFile, kUserSettingsSection, kStartupTopKey, std::to_string(stored.startupTop));
+    if (stored.showSplash)
+        showAbout();
+}
+
+controls::SkinPanel* WindowInteraction::panelOf(const WindowStep& step, Panels panels, int actionIndex) const
+{
+    const SkinnedControls& controls = m_launcher.form().controls();
+    switch (panels) {
+    case Panels::Launch:
+        return step.target >= 0 && step.target < kLaunchButtonCount ? controls.SSButton[static_cast<size_t>(step.target)]
+                                                                    : nullptr;
+    case Panels::Section:
+        return step.target >= 0 && step.target < kMaxSections ? controls.SSPanel1[static_cast<size_t>(step.target)]
+                                                              : nullptr;
+    case Panels::Action:
+        return controls.actionButton(actionIndex);
+    }
+    return nullptr;
+}
+
+void WindowInteraction::showPicture(const WindowStep& step, Panels panels, int actionIndex)
+{
+    controls::SkinPanel* panel = panelOf(step, panels, actionIndex);
+    if (!panel)
+        return;
+    SkinImages& images = m_launcher.form().images();
+    const controls::ImageList* list = nullptr;
+    switch (panels) {
+    case Panels::Launch:
+        list = &images.ButtonIL[static_cast<size_t>(m_launcher.launchButtons().buttons[static_cast<size_t>(step.target)].style)];
+        break;
+    case Panels::Section:
+        list = &images.SectionsIL[static_cast<size_t>(step.target)];
+        break;
+    case Panels::Action:
+        list = &images.actionButtonImages(actionIndex);
+        break;
+    }
+    // A picture the skin lacks leaves the panel as it was rather than blank.
+    const QPixmap picture = list->picture(QString::fromStdString(step.text));
+    if (!picture.isNull())
+        panel->setBackgroundPicture(picture);
+}
+
+void WindowInteraction::setCaptionColor(const WindowStep& step, Panels panels, int actionIndex)
+{
+    controls::SkinPanel* panel = panelOf(step, panels, actionIndex);
+    if (!panel)
+        return;
+    const QColor color = toQColor(step.color);
+    panel->setForeColor(color);
+    if (panels != Panels::Launch)
+        return;
+    QLabel& label = *m_launcher.form().controls().BLabel[static_cast<size_t>(step.target)];
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, color);
+    label.setPalette(palette);
+}
+
+void WindowInteraction::playSound(const WindowStep& step)
+{
+    platform::SkinSoundPlayer& sounds = m_launcher.skinSounds();
+    switch (step.soundMode) {
+    case SoundMode::Async:
+        sounds.PlaySkinSound(step.text);
+        break;
+    case SoundMode::NoStop:
+        sounds.PlaySkinSoundNoStop(step.text);
+        break;
+    case SoundMode::Wait:
+        sounds.PlaySkinSoundAndWait(step.text);
+        break;
+    }
+}
+
+void WindowInteraction::run(const WindowSteps& steps, Panels panels, int actionIndex)
+{
+    // The launcher's section switch already pauses, clears its populated
+    // flag and changes the background; those steps after it are its own.
+    bool switched = false;
+    for (const WindowStep& step : steps) {
+        switch (step.kind) {
+        case StepKind::ShowPicture:
+            showPicture(step, panels, actionIndex);
+            break;
+        case StepKind::SetCaptionColor:
+            setCaptionColor(step, panels, actionIndex);
+            break;
+        case StepKind::PlaySound:
+            playSound(step);
+            break;
+        case StepKind::Pause:
+            if (!switched)
+                m_launcher.pause(step.number);
+            break;
+        case StepKind::DisableDwellTimer:
+            m_Timer2.stop();
+            break;
+        case StepKind::ClearDragHighlight:
+            m_launcher.state().DragHighlightButton = -1;
+            break;
+        case StepKind::RepaintNow:
+            if (controls::SkinPanel* panel = panelOf(step, panels, actionIndex))
+                panel->repaint();
+            break;
+        case StepKind::RollUp:
+            m_launcher.RollUp();
+            break;
+        case StepKind::LaunchShortcut:
+            m_launcher.LaunchButton(step.target);
+            break;
+        case StepKind::ShowSplash:
+            showAbout();
+            break;
+        case StepKind::ExitProgram:
+            exitProgram();
+            return;
+        case StepKind::RefreshShortcuts:
+            m_launcher.RefreshShortcutsIfChanged();
+            break;
+        case StepKind::ShowShortcutsWindow:
+            m_launcher.ShowShortcutsReminder();
+            break;
+        case StepKind::ShowSkinChooser:
+            m_launcher.OpenSkinChooser();
+            break;
+        case StepKind::SelectSection:
+            m_launcher.SwitchSection(step.target);
+            switched = true;
+            break;
+        case StepKind::ClearPopulatedFlag:
+        case StepKind::ShowBackground:
+            // Part of the section switch above.
+            assert(switched);
+            break;
+        default:
+            // The shade's own steps never come from a button.
+            assert(false && "a shade step in a button's sequence");
+            break;
+        }
+    }
+}
+
+void WindowInteraction::exitProgram()
+{
+    // Closing runs the window's close handler (fonts, shade state); the
+    // program then ends without waiting for any other window.
+    m_launcher.form().close();
+    QCoreApplication::quit();
+}
+
+void WindowInteraction::showAbout()
+{
+    if (m_about) {
+        m_about->raise();
+        return;
+    }
+    DialogHooks hooks;
+    Launcher& launcher = m_launcher;
+    hooks.SetWindowTopmost = [&launcher](QWidget& window, bool onTop) { launcher.SetWindowTopmost(window, onTop); };
+    hooks.PauseWithEvents = [&launcher](int milliseconds) { launcher.pause(milliseconds); };
+    hooks.RestoreLauncherTopmost = [&launcher] {
+        launcher.SetWindowTopmost(launcher.form(), launcher.windowSettings().alwaysOnTop);
+    };
+    m_about = Splash::showAbout(std::move(hooks));
+}
+
+void WindowInteraction::setDwellTimerEnabled(bool enabled)
+{
+    if (enabled)
+        m_Timer2.start();
+    else
+        m_Timer2.stop();
+}
+
+void WindowInteraction::ClockTimerTick()
+{
+    const QTime now = QTime::currentTime();
+    const std::string text = FormatClock(m_launcher.skin().clock.format, {now.hour(), now.minute(), now.second()});
+    m_launcher.form().controls().Clock->setText(QString::fromStdString(text));
+}
+
+void WindowInteraction::Timer2Tick()
+{
+    LauncherState& state = m_launcher.state();
+    state.DwellTicks = NextDwellTicks(state.DwellTicks);
+}
+
+void Launcher::ConnectWindowInteraction()
+{
+    if (!interactionOf(*m_form))
+        new WindowInteraction(*this);
+}
+
+void Launcher::ShowAbout()
+{
+    if (WindowInteraction* interaction = interactionOf(*m_form))
+        interaction->showAbout();
+}
+
+void Launcher::SetDwellTimerEnabled(bool enabled)
+{
+    if (WindowInteraction* interaction = interactionOf(*m_form))
+        interaction->setDwellTimerEnabled(enabled);
+}
+
+} // namespace launcher

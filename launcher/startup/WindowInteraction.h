@@ -1,0 +1,82 @@
+#pragma once
+
+#include "launcher/skin/SkinDefinition.h"
+#include "launcher/window/ButtonStates.h"
+#include "launcher/window/WindowDrag.h"
+#include "launcher/window/WindowStep.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+namespace controls {
+class SkinPanel;
+}
+
+namespace launcher {
+
+class Launcher;
+class Splash;
+
+// The main window's answers to the pointer: button looks and sounds, what a
+// click starts, dragging the window by its background or shade strip, the
+// shade's double clicks, the clock and the drag dwell counter. The decisions
+// are made by the window logic (ButtonStates, WindowDrag, WindowShade); this
+// object feeds it the events of the window's panels and carries out the steps
+// it returns. It is a child of the main window and lives as long as it.
+class WindowInteraction : public QObject {
+public:
+    static constexpr const char* kObjectName = "windowInteraction";
+
+    explicit WindowInteraction(Launcher& launcher);
+
+    // Timer2, the half-second dwell counter of a drag held over a section
+    // button. It runs only between the drag's arrival and the next stop, so
+    // an idle launcher is never woken by it.
+    void setDwellTimerEnabled(bool enabled);
+    bool isDwellTimerRunning() const { return m_Timer2.isActive(); }
+    bool isClockRunning() const { return m_ClockTimer.isActive(); }
+
+    // The splash as about window; one at a time, raised again when open.
+    void showAbout();
+
+    const WindowDrag& drag() const { return m_drag; }
+
+private:
+    // Which kind of panel a list of steps speaks about: it decides which
+    // panel a step's target names and which image list its keys come from.
+    enum class Panels { Launch, Section, Action };
+
+    void connectLaunchButton(int index);
+    void connectSectionButton(int index);
+    void connectActionButton(ActionButton which);
+    void connectDragSurface(controls::SkinPanel& panel);
+
+    void launchButtonEvent(int index, const PointerAction& action);
+    void sectionButtonEvent(int index, const PointerAction& action);
+    void actionButtonEvent(ActionButton which, PointerEvent event);
+
+    void dragPress(int button, float xTwips, float yTwips);
+    void dragMove(int shift, float xTwips, float yTwips);
+    void dragRelease(int button);
+    DragFrame dragFrame() const;
+
+    void run(const WindowSteps& steps, Panels panels, int actionIndex = -1);
+    void showPicture(const WindowStep& step, Panels panels, int actionIndex);
+    void setCaptionColor(const WindowStep& step, Panels panels, int actionIndex);
+    controls::SkinPanel* panelOf(const WindowStep& step, Panels panels, int actionIndex) const;
+    const StyleKeys& launchStyle(int index) const;
+    void playSound(const WindowStep& step);
+    void exitProgram();
+
+    void ClockTimerTick();
+    void Timer2Tick();
+
+    Launcher& m_launcher;
+    WindowDrag m_drag;
+    QTimer m_ClockTimer;
+    QTimer m_Timer2;
+    QPointer<Splash> m_about;
+};
+
+} // namespace launcher

@@ -1,0 +1,526 @@
+// The running launcher window under the pointer: a Launcher over fakes, on
+// the bundled Ferrolume skin (six sections, two launch-button styles, a shade
+// strip with shade.bmp, a clock), driven with real mouse events on its panels.
+#include "launcher/dialogs/Splash.h"
+#include "launcher/skin/SkinFileNames.h"
+#include "launcher/startup/Launcher.h"
+#include "launcher/window/ClockFormat.h"
+#include "platform/desktop/WindowStacking.h"
+#include "platform/files/FolderMaker.h"
+#include "platform/icons/FakeIconService.h"
+#include "platform/profile/FileProfileStore.h"
+#include "platform/shell/RecordingShell.h"
+
+#include "support/RegisteredServers.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTime>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace launcher;
+using testsupport::TempFolder;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSkin = "Ferrolume";
+
+bool samePicture(const QPixmap& a, const QPixmap& b)
+{
+    return !a.isNull() && !b.isNull() && a.toImage() == b.toImage();
+}
+
+class WindowInteractionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(testsupport::registerBuiltServers(), "");
+        fs::create_directories(app.path() / "skins");
+        fs::copy(fs::path(QUORVEX_SOURCE_DIR) / "assets/skins" / kSkin, app.path() / "skins" / kSkin,
+                 fs::copy_options::recursive);
+        app.write("Quorvex.ini", std::string("[Options]\nStartupSkin=") + kSkin + "\n");
+        // Two section folders: sections 3 to 6 of the skin stay inactive.
+        for (const char* file : {"Alpha/one.url", "Alpha/two.url", "Beta/three.url"})
+            app.write(std::string("shortcuts/") + file, "[InternetShortcut]\nURL=https://example.org/\n");
+    }
+
+    void TearDown() override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<Splash*>(window))
+                delete window;
+    }
+
+    std::string skinIni() const { return app.str() + "skins/" + kSkin + "/" + kSkin + ".ini"; }
+    void setSkinValue(const char* section, const char* key, const char* value)
+    {
+        profiles.write(skinIni(), section, key, value);
+    }
+    std::string skinValue(const char* section, const char* key)
+    {
+        return profiles.read(skinIni(), section, key).value_or("(missing)");
+    }
+    std::string soundFile(const char* name) const { return app.str() + "skins/" + kSkin + "/" + name; }
+
+    Launcher& start()
+    {
+        launcher = std::make_unique<Launcher>(
+            Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0}, AppPaths(app.str()));
+        EXPECT_EQ(launcher->Load(), StartupResult::Running);
+        sounds.clear();
+        return *launcher;
+    }
+
+    SkinnedControls& controls() { return launcher->form().controls(); }
+    controls::SkinPanel& button(int i) { return *controls().SSButton[static_cast<size_t>(i)]; }
+    controls::SkinPanel& section(int i) { return *controls().SSPanel1[static_cast<size_t>(i)]; }
+    QPixmap buttonImage(int i, const char* key)
+    {
+        return launcher->form().images().ButtonIL[static_cast<size_t>(launcher->launchButtons().buttons[static_cast<size_t>(i)].style)]
+            .picture(key);
+    }
+    QPixmap sectionImage(int i, int state)
+    {
+        return launcher->form().images().SectionsIL[static_cast<size_t>(i)].picture(
+            QString::fromStdString(SectionImageKey(i, state)));
+    }
+    QColor labelColor(int i) { return controls().BLabel[static_cast<size_t>(i)]->palette().color(QPalette::WindowText); }
+    static QColor color(const RgbColor& c) { return QColor(c.red, c.green, c.blue); }
+    const StyleKeys& styleOf(int i)
+    {
+        return launcher->skin().styles[static_cast<size_t>(launcher->launchButtons().buttons[static_cast<size_t>(i)].style)];
+    }
+
+    static void enter(QWidget& widget)
+    {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), widget.mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(&widget, &event);
+    }
+    static void leave(QWidget& widget)
+    {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(&widget, &event);
+    }
+    static void doubleClick(QWidget& widget, QPoint at = QPoint(5, 5))
+    {
+        QTest::mouseDClick(&widget, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    static void hover(QWidget& widget, QPoint at)
+    {
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), widget.mapToGlobal(QPointF(at)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&widget, &event);
+    }
+    static Splash* openSplash()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* splash = qobject_cast<Splash*>(window); splash && splash->isVisible())
+                return splash;
+        return nullptr;
+    }
+
+    std::vector<platform::SoundCall> heard(std::initializer_list<std::pair<platform::SoundPlayMode, const char*>> calls)
+    {
+        std::vector<platform::SoundCall> expected;
+        for (const auto& [mode, name] : calls)
+            expected.push_back({mode, soundFile(name)});
+        return expected;
+    }
+
+    TempFolder app;
+    platform::FileProfileStore profiles;
+    platform::RecordingMessageBox messages;
+    platform::RecordingFontTable fonts;
+    platform::FixedScreen screen{{1024, 768}};
+    platform::RecordingFolderMaker folders;
+    platform::RecordingWindowStacking stacking;
+    platform::RecordingSoundSystem sounds;
+    platform::RecordingShell shell;
+    platform::FakeIconService icons;
+    std::unique_ptr<Launcher> launcher;
+};
+
+using Mode = platform::SoundPlayMode;
+
+} // namespace
+
+TEST_F(WindowInteractionTest, LaunchButtonShowsEachStateWithItsColourAndSound)
+{
+    start();
+    controls::SkinPanel& b = button(1);
+    const StyleKeys& style = styleOf(1);
+
+    enter(b);
+    EXPECT_TRUE(samePicture(b.backgroundPicture(), buttonImage(1, "Button2")));
+    EXPECT_EQ(b.foreColor(), color(style.fontHoverColor));
+    EXPECT_EQ(labelColor(1), color(style.fontHoverColor));
+    QTest::mousePress(&b, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_TRUE(samePicture(b.backgroundPicture(), buttonImage(1, "Button3")));
+    EXPECT_TRUE(shell.calls().empty());
+    QTest::mouseRelease(&b, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_TRUE(samePicture(b.backgroundPicture(), buttonImage(1, "Button4")));
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, platform::RecordingShell::Kind::Document);
+    leave(b);
+    EXPECT_TRUE(samePicture(b.backgroundPicture(), buttonImage(1, "Button1")));
+    EXPECT_EQ(labelColor(1), color(style.fontColor));
+
+    EXPECT_EQ(sounds.calls(), heard({{Mode::NoStop, "glow.wav"}, {Mode::Async, "tap.wav"}, {Mode::Async, "lift.wav"}}));
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+}
+
+TEST_F(WindowInteractionTest, ReleaseLaunchesUpToTheRightAndBottomEdgeAndNotBeyond)
+{
+    start();
+    controls::SkinPanel& b = button(0);
+    const int w = b.width();
+    const int h = b.height();
+    struct Case {
+        QPoint at;
+        bool launches;
+    };
+    const Case cases[] = {{{w, h / 2}, true},      {{w + 1, h / 2}, false}, {{w / 2, h}, true},
+                          {{w / 2, h + 1}, false}, {{-1, 2}, false},        {{0, 0}, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y() << " on " << w << "x" << h);
+        shell.clear();
+        QTest::mousePress(&b, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseRelease(&b, Qt::LeftButton, Qt::NoModifier, c.at);
+        EXPECT_EQ(shell.calls().size(), c.launches ? 1u : 0u);
+        EXPECT_TRUE(samePicture(b.backgroundPicture(), buttonImage(0, c.launches ? "Button4" : "Button1")));
+    }
+}
+
+TEST_F(WindowInteractionTest, AltReleaseRollsUpAfterTheWholeSoundOnlyWithAShadeStrip)
+{
+    for (const bool strip : {true, false}) {
+        SCOPED_TRACE(strip ? "with a shade strip" : "without a shade strip");
+        if (!strip) {
+            setSkinValue("Shading", "Width", "0");
+            setSkinValue("Shading", "Height", "0");
+        }
+        start();
+        controls::SkinPanel& b = button(0);
+        QTest::mousePress(&b, Qt::LeftButton, Qt::AltModifier, QPoint(2, 2));
+        QTest::mouseRelease(&b, Qt::LeftButton, Qt::AltModifier, QPoint(2, 2));
+        EXPECT_EQ(shell.calls().size(), 1u);
+        shell.clear();
+        if (strip) {
+            EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "tap.wav"}, {Mode::Wait, "lift.wav"}, {Mode::Async, "roll-up.wav"}}));
+            EXPECT_EQ(launcher->state().ShadedFlag, -1);
+            EXPECT_EQ(launcher->form().size(), launcher->Picture3().size());
+        } else {
+            EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "tap.wav"}, {Mode::Async, "lift.wav"}}));
+            EXPECT_EQ(launcher->state().ShadedFlag, 0);
+        }
+    }
+}
+
+TEST_F(WindowInteractionTest, RegionOnlyStyleKeepsItsPictureWhileColoursChange)
+{
+    setSkinValue("Style000", "RegionOnly", "1");
+    start();
+    controls::SkinPanel& b = button(0);
+    const StyleKeys& style = styleOf(0);
+    ASSERT_TRUE(style.regionOnly);
+    const QImage before = b.backgroundPicture().toImage();
+    enter(b);
+    EXPECT_EQ(labelColor(0), color(style.fontHoverColor));
+    QTest::mousePress(&b, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(&b, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_EQ(b.backgroundPicture().toImage(), before);
+    leave(b);
+    EXPECT_EQ(labelColor(0), color(style.fontColor));
+    EXPECT_EQ(b.backgroundPicture().toImage(), before);
+    EXPECT_EQ(shell.calls().size(), 1u);
+}
+
+TEST_F(WindowInteractionTest, RightClickOnALaunchButtonShowsTheAboutWindowOnRelease)
+{
+    start();
+    controls::SkinPanel& b = button(0);
+    QTest::mousePress(&b, Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_EQ(openSplash(), nullptr);
+    QTest::mouseRelease(&b, Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_NE(openSplash(), nullptr);
+    EXPECT_TRUE(shell.calls().empty());
+    EXPECT_TRUE(sounds.calls().empty());
+}
+
+TEST_F(WindowInteractionTest, ExitReleasedAnywhereClosesAfterItsPauseWithOrWithoutSound)
+{
+    for (const char* enabled : {"1", "0"}) {
+        SCOPED_TRACE(testing::Message() << "enableSound=" << enabled);
+        setSkinValue("SkinInfo", "enableSound", enabled);
+        setSkinValue("UserSettings", "Shaded", "0");
+        start();
+        QuorvexForm& form = launcher->form();
+        controls::SkinPanel& exit = *controls().SSExit;
+        QTest::mousePress(&exit, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        EXPECT_TRUE(samePicture(exit.backgroundPicture(), form.images().ExitIL.picture("ExitDown")));
+        // The pause keeps handling events with the window still open.
+        bool openDuringPause = false;
+        QTimer::singleShot(0, &form, [&] { openDuringPause = form.isVisible(); });
+        QTest::mouseRelease(&exit, Qt::LeftButton, Qt::NoModifier, QPoint(-40, 90));
+        EXPECT_TRUE(openDuringPause);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(skinValue("UserSettings", "Shaded"), "0"); // the close handler ran
+        if (std::string(enabled) == "1")
+            EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "tap.wav"}, {Mode::Wait, "lift.wav"}, {Mode::Wait, "embers-out.wav"}}));
+        else
+            EXPECT_TRUE(sounds.calls().empty());
+    }
+}
+
+TEST_F(WindowInteractionTest, SectionPressSwitchesWithTheLooksOfOldAndNewButtons)
+{
+    start();
+    const QPixmap skinBackground = launcher->form().picture();
+    const SectionKeys& beta = launcher->skin().sections[1];
+    QTest::mousePress(&section(1), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_EQ(launcher->state().CurrentSection, 2);
+    EXPECT_TRUE(samePicture(section(0).backgroundPicture(), sectionImage(0, 1)));
+    EXPECT_EQ(section(0).foreColor(), color(launcher->skin().sections[0].fontColor));
+    EXPECT_TRUE(samePicture(section(1).backgroundPicture(), sectionImage(1, 4)));
+    EXPECT_EQ(section(1).foreColor(), color(beta.currentColor));
+    // Beta holds one shortcut; its background number differs from Alpha's.
+    EXPECT_EQ(launcher->launchButtons().VisibleButtonCount, 1);
+    EXPECT_TRUE(samePicture(launcher->form().picture(), launcher->SectionBackground(beta.style)));
+    EXPECT_FALSE(samePicture(launcher->form().picture(), skinBackground));
+    QTest::mouseRelease(&section(1), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_TRUE(samePicture(section(1).backgroundPicture(), sectionImage(1, 2)));
+    EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "tap.wav"}, {Mode::Async, "lift.wav"}}));
+}
+
+TEST_F(WindowInteractionTest, CurrentAndInactiveSectionsIgnoreHoverAndInactiveOnesClicks)
+{
+    start();
+    for (const int i : {0, 4}) { // current; inactive (no folder behind it)
+        SCOPED_TRACE(i);
+        const QImage before = section(i).backgroundPicture().toImage();
+        const QColor colourBefore = section(i).foreColor();
+        enter(section(i));
+        leave(section(i));
+        EXPECT_EQ(section(i).backgroundPicture().toImage(), before);
+        EXPECT_EQ(section(i).foreColor(), colourBefore);
+    }
+    QTest::mousePress(&section(4), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(&section(4), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_EQ(launcher->state().CurrentSection, 1);
+    EXPECT_TRUE(sounds.calls().empty());
+
+    enter(section(1));
+    EXPECT_TRUE(samePicture(section(1).backgroundPicture(), sectionImage(1, 3)));
+    EXPECT_EQ(sounds.calls(), heard({{Mode::NoStop, "glow.wav"}}));
+}
+
+TEST_F(WindowInteractionTest, ShadeRoundTripRestoresSizeBackgroundButtonsAndStrip)
+{
+    start();
+    QuorvexForm& form = launcher->form();
+    const QSize fullSize = form.size();
+    const QImage fullPicture = form.picture().toImage();
+    const int buttons = launcher->launchButtons().VisibleButtonCount;
+    ASSERT_EQ(buttons, 2);
+
+    doubleClick(form.surface()); // not shaded: nothing happens
+    EXPECT_EQ(form.size(), fullSize);
+    EXPECT_TRUE(sounds.calls().empty());
+
+    doubleClick(*controls().shading);
+    EXPECT_EQ(launcher->state().ShadedFlag, -1);
+    EXPECT_EQ(form.size(), launcher->Picture3().size());
+    EXPECT_TRUE(samePicture(form.picture(), launcher->Picture3()));
+    EXPECT_TRUE(controls().shading->isHidden());
+    EXPECT_TRUE(button(0).isHidden());
+    EXPECT_TRUE(section(5).isHidden());
+
+    doubleClick(form.surface());
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+    EXPECT_EQ(form.size(), fullSize);
+    EXPECT_EQ(form.picture().toImage(), fullPicture);
+    EXPECT_FALSE(controls().shading->isHidden());
+    for (int i = 0; i < buttons; ++i)
+        EXPECT_FALSE(button(i).isHidden()) << i;
+    EXPECT_TRUE(button(buttons).isHidden());
+    for (int i = 0; i < 6; ++i) // inactive sections too
+        EXPECT_FALSE(section(i).isHidden()) << i;
+    EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "roll-up.wav"}, {Mode::Async, "roll-down.wav"}}));
+}
+
+TEST_F(WindowInteractionTest, WithoutShadePictureTheWindowRollsUpToTheStrip)
+{
+    fs::remove(app.path() / "skins" / kSkin / "shade.bmp");
+    start();
+    QuorvexForm& form = launcher->form();
+    const QImage strip = form.picture().toImage().copy(40, 3, 160, 30);
+    doubleClick(*controls().shading);
+    EXPECT_EQ(launcher->state().ShadedFlag, -1);
+    EXPECT_EQ(form.size(), QSize(160, 30));
+    EXPECT_EQ(form.picture().toImage(), strip);
+}
+
+TEST_F(WindowInteractionTest, ShadedStartIsSilentAndRollsDown)
+{
+    setSkinValue("UserSettings", "Shaded", "-1");
+    launcher = std::make_unique<Launcher>(
+        Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0}, AppPaths(app.str()));
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    QuorvexForm& form = launcher->form();
+    EXPECT_EQ(form.size(), launcher->Picture3().size());
+    EXPECT_TRUE(button(0).isHidden());
+    for (const platform::SoundCall& call : sounds.calls())
+        EXPECT_NE(call.file.filename(), "roll-up.wav");
+    doubleClick(form.surface());
+    EXPECT_EQ(form.size(), launcher->SectionBackground(0).size());
+    EXPECT_TRUE(button(0).isVisible());
+}
+
+TEST_F(WindowInteractionTest, DraggingMovesSnapsToTheRightEdgeAndStoresThePosition)
+{
+    start();
+    QuorvexForm& form = launcher->form();
+    form.move(500, 200);
+    controls::SkinPanel& surface = form.surface();
+    const QPoint grip(5, 60);
+    const QPoint pressAt = form.pos() + grip;
+    QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, grip);
+    // Moves are given in window coordinates of the window as it stands now.
+    const auto moveTo = [&](QPoint screenPoint, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(screenPoint - form.pos()), QPointF(screenPoint),
+                          Qt::NoButton, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(&surface, &event);
+    };
+    moveTo(pressAt + QPoint(-100, 30));
+    EXPECT_EQ(form.pos(), QPoint(400, 230));
+    const int flushLeft = 1024 - form.width();
+    moveTo(QPoint(flushLeft - 9 + grip.x(), 230 + grip.y())); // 9 px short of the edge
+    EXPECT_EQ(form.pos(), QPoint(flushLeft, 230));
+    moveTo(QPoint(flushLeft - 9 + grip.x() + 20, 230 + grip.y()));
+    EXPECT_EQ(form.x(), flushLeft); // held while the pointer keeps going right
+    moveTo(QPoint(flushLeft + 30 + grip.x(), 230 + grip.y()), Qt::ControlModifier);
+    EXPECT_GT(form.x(), flushLeft); // Ctrl lets it go past the edge
+    moveTo(QPoint(flushLeft - 50 + grip.x(), 230 + grip.y()));
+    QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, grip);
+    EXPECT_EQ(skinValue("UserSettings", "StartupLeft"), std::to_string(form.x()));
+    EXPECT_EQ(skinValue("UserSettings", "StartupTop"), "230");
+    EXPECT_EQ(openSplash(), nullptr);
+    EXPECT_FALSE(launcher->state().windowDragging);
+}
+
+TEST_F(WindowInteractionTest, RightClickOnBackgroundOrStripStoresThePositionAndShowsAbout)
+{
+    for (const bool strip : {false, true}) {
+        SCOPED_TRACE(strip ? "strip" : "background");
+        start();
+        QuorvexForm& form = launcher->form();
+        form.move(123, 45);
+        controls::SkinPanel& panel = strip ? *controls().shading : form.surface();
+        QTest::mousePress(&panel, Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+        QTest::mouseRelease(&panel, Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+        EXPECT_EQ(form.pos(), QPoint(123, 45));
+        EXPECT_EQ(skinValue("UserSettings", "StartupLeft"), "123");
+        EXPECT_EQ(skinValue("UserSettings", "StartupTop"), "45");
+        Splash* about = openSplash();
+        ASSERT_NE(about, nullptr);
+        delete about;
+    }
+}
+
+TEST_F(WindowInteractionTest, MovingOverTheBackgroundUndoesADragHighlightAndStopsTheDwell)
+{
+    start();
+    launcher->SetDwellTimerEnabled(true);
+    controls::SkinPanel& b = button(1);
+    b.setBackgroundPicture(buttonImage(1, "Button2"));
+    launcher->state().DragHighlightButton = 1;
+    hover(launcher->form().surface(), QPoint(6, 70));
+    EXPECT_EQ(launcher->state().DragHighlightButton, -1);
+    EXPECT_TRUE(samePicture(b.backgroundPicture(), buttonImage(1, "Button1")));
+    EXPECT_EQ(labelColor(1), color(styleOf(1).fontColor));
+
+    // The dwell counter counts while it runs and stops with the next move.
+    launcher->state().DwellTicks = 0;
+    launcher->SetDwellTimerEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher->state().DwellTicks >= 1; }, 5000));
+    hover(launcher->form().surface(), QPoint(7, 70));
+    const int ticks = launcher->state().DwellTicks;
+    QTest::qWait(700);
+    EXPECT_EQ(launcher->state().DwellTicks, ticks);
+}
+
+TEST_F(WindowInteractionTest, FilmLoopShowsAboutOnlyForTheRightButton)
+{
+    start();
+    controls::SkinPanel& film = *controls().FilmLoop[0];
+    for (const Qt::MouseButton left : {Qt::LeftButton, Qt::MiddleButton}) {
+        QTest::mousePress(&film, left, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseRelease(&film, left, Qt::NoModifier, QPoint(2, 2));
+    }
+    EXPECT_EQ(openSplash(), nullptr);
+    QTest::mousePress(&film, Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_NE(openSplash(), nullptr);
+}
+
+TEST_F(WindowInteractionTest, ClockShowsTheTimeInTheSkinFormatOnlyWhenTheSkinHasOne)
+{
+    const QTime before = QTime::currentTime();
+    start();
+    const QTime after = QTime::currentTime();
+    const auto text = [](const QTime& t) {
+        return QString::fromStdString(FormatClock("hh:nn", {t.hour(), t.minute(), t.second()}));
+    };
+    const QString shown = controls().Clock->text();
+    EXPECT_TRUE(shown == text(before) || shown == text(after)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(':'));
+
+    setSkinValue("Clock", "Alignment", "255");
+    start();
+    EXPECT_TRUE(controls().Clock->text().isEmpty());
+}
+
+namespace {
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowInteractionTest, HoverRepaintsOnlyTheButtonItTouches)
+{
+    start();
+    QuorvexForm& form = launcher->form();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(50);
+    PaintCounter touched;
+    PaintCounter others;
+    button(0).installEventFilter(&touched);
+    button(1).installEventFilter(&others);
+    for (int i = 0; i < 6; ++i)
+        section(i).installEventFilter(&others);
+    controls().SSExit->installEventFilter(&others);
+    controls().shading->installEventFilter(&others);
+
+    enter(button(0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return touched.count > 0; }, 2000));
+    leave(button(0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return touched.count > 1; }, 2000));
+    EXPECT_EQ(others.count, 0);
+}
