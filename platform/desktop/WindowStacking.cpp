@@ -51,8 +51,9 @@ void X11WindowStacking::setTopmost(QWidget& window, bool onTop)
     event.xclient.data.l[3] = 1; // a normal application asks
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
                &event);
-    if (onTop)
-        XRaiseWindow(display, id);
+    // Leaving the band must not send the window behind the windows it was in
+    // front of: it stays at the top of the normal windows.
+    XRaiseWindow(display, id);
     XFlush(display);
 }
 

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The skin's hot key (Scroll Lock) brings the launcher in front of a window
+# that covers it; with AlwaysOnTop=1 the launcher carries the above state.
+set -euo pipefail
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+
+e2e_make_app app
+x11_session_start 1024x768
+trap 'e2e_cleanup; x11_session_stop' EXIT
+export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
+ini=$app/skins/Slatewise/Slatewise.ini
+
+# Stacking order of the managed windows, bottom to top, as decimal ids.
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g' | xargs -n1 printf '%d\n'
+}
+# above A B: A is stacked above B.
+above() {
+  local order
+  order=$(stacking)
+  local a b
+  a=$(grep -nx "$1" <<<"$order" | cut -d: -f1)
+  b=$(grep -nx "$2" <<<"$order" | cut -d: -f1)
+  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+wait_until() {
+  local deadline=$((SECONDS + 10))
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+}
+
+sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=0/I' "$ini"
+"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
+launcher=$!
+window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+sleep 0.5
+
+# A window that covers the launcher.
+xmessage -geometry 900x700+100+20 -title Cover "covering the launcher" &
+cover_pid=$!
+cover=$(x11_wait_window Cover 15) || e2e_fail "no covering window"
+wait_until above "$cover" "$window" || e2e_fail "the covering window did not come to the front"
+
+# Press and release the hot key; the launcher polls it every 250 ms.
+xdotool keydown Scroll_Lock
+sleep 0.6
+xdotool keyup Scroll_Lock
+wait_until above "$window" "$cover" || e2e_fail "the hot key did not bring the launcher forward"
+if xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; then
+  e2e_fail "AlwaysOnTop=0, but the launcher kept the above state"
+fi
+
+# Clicking the other window covers the launcher again.
+xdotool windowactivate --sync "$cover" 2>/dev/null || true
+xdotool windowraise "$cover"
+wait_until above "$cover" "$window" || e2e_fail "the launcher stayed in front after the other window was raised"
+kill "$cover_pid" 2>/dev/null || true
+wmctrl -c Quorvex
+wait "$launcher" || true
+
+# With AlwaysOnTop=1 the window carries the above state from the start.
+sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=1/I' "$ini"
+"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
+launcher=$!
+window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window on the second start"
+wait_until sh -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" \
+  || e2e_fail "AlwaysOnTop=1, but the window has no above state"
+wmctrl -c Quorvex
+wait "$launcher" || true
+echo PASS
