@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Dragging the window by its background: it follows the pointer, snaps flush
+# to the right edge once within ten pixels of it, stores where it was left in
+# the skin file, and opens there again at the next start.
+set -euo pipefail
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+
+e2e_make_app app
+mkdir -p "$app/shortcuts/Accessories"
+x11_session_start 1024x768
+trap 'e2e_cleanup; x11_session_stop' EXIT
+export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
+ini=$app/skins/Slatewise/Slatewise.ini
+
+start_launcher() {
+  "$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
+  launcher=$!
+  window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+  sleep 1
+}
+
+# drag_to X Y: moves the held pointer to X,Y in small steps.
+drag_to() {
+  local from_x from_y i steps=12
+  eval "$(xdotool getmouselocation --shell)"
+  from_x=$X; from_y=$Y
+  for i in $(seq 1 $steps); do
+    xdotool mousemove $((from_x + ($1 - from_x) * i / steps)) $((from_y + ($2 - from_y) * i / steps))
+    sleep 0.04
+  done
+  sleep 0.3
+}
+
+start_launcher
+read -r x y w h < <(e2e_geometry "$window")
+# A spot of the title band that no button covers.
+grip_x=100 grip_y=20
+xdotool mousemove $((x + grip_x)) $((y + grip_y))
+sleep 0.2
+xdotool mousedown 1
+drag_to $((200 + grip_x)) $((180 + grip_y))
+read -r x y _ _ < <(e2e_geometry "$window")
+[ "$x" = 200 ] && [ "$y" = 180 ] || e2e_fail "dragged window at $x,$y, expected 200,180"
+
+# Six pixels short of the right edge: the window jumps flush to it.
+drag_to $((1024 - w - 6 + grip_x)) $((180 + grip_y))
+read -r x y _ _ < <(e2e_geometry "$window")
+[ "$x" = $((1024 - w)) ] && [ "$y" = 180 ] || e2e_fail "window at $x,$y, expected flush right at $((1024 - w)),180"
+xdotool mouseup 1
+sleep 0.5
+
+grep -q "^StartupLeft=$((1024 - w))\$" "$ini" || e2e_fail "StartupLeft not stored: $(grep -i startup "$ini" || true)"
+grep -q '^StartupTop=180$' "$ini" || e2e_fail "StartupTop not stored: $(grep -i startup "$ini" || true)"
+
+wmctrl -c Quorvex
+wait "$launcher" || e2e_fail "launcher exited with $?"
+
+# The next start opens where the window was left, not at the skin's corner.
+start_launcher
+read -r x y _ _ < <(e2e_geometry "$window")
+[ "$x" = $((1024 - w)) ] && [ "$y" = 180 ] || e2e_fail "restarted window at $x,$y, expected $((1024 - w)),180"
+wmctrl -c Quorvex
+wait "$launcher" || true
+echo PASS

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The window shade: a double click on the shade strip rolls the window up to
+# the size of the skin's shade.bmp; a double click on the rolled-up window
+# brings it back at full size.
+set -euo pipefail
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+
+e2e_make_app app
+mkdir -p "$app/shortcuts/Accessories"
+x11_session_start 1024x768
+trap 'e2e_cleanup; x11_session_stop' EXIT
+export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
+printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
+skin=$app/skins/Ferrolume
+
+"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
+launcher=$!
+window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+sleep 1
+
+read -r bw bh < <(identify -format '%w %h\n' "$skin/Ferrolume.bmp")
+read -r sw sh < <(identify -format '%w %h\n' "$skin/shade.bmp")
+field() { sed -n '/^\[Shading\]/,/^\[/p' "$skin/Ferrolume.ini" | grep -i "^$1=" | cut -d= -f2 | tr -d '\r '; }
+strip_x=$(( $(field Left) + $(field Width) / 2 ))
+strip_y=$(( $(field Top) + $(field Height) / 2 ))
+
+# wait_size W H: the window takes that size within a few seconds.
+wait_size() {
+  local i
+  for i in $(seq 1 30); do
+    read -r x y w h < <(e2e_geometry "$window")
+    [ "$w" = "$1" ] && [ "$h" = "$2" ] && return 0
+    sleep 0.1
+  done
+  e2e_fail "window is ${w}x${h}, expected $1x$2"
+}
+
+wait_size "$bw" "$bh"
+read -r x y _ _ < <(e2e_geometry "$window")
+xdotool mousemove $((x + strip_x)) $((y + strip_y)) click --repeat 2 --delay 80 1
+wait_size "$sw" "$sh"
+
+# The middle of the rolled-up window is its background.
+xdotool mousemove $((x + sw / 2)) $((y + sh / 2)) click --repeat 2 --delay 80 1
+wait_size "$bw" "$bh"
+
+wmctrl -c Quorvex
+wait "$launcher" || e2e_fail "launcher exited with $?"
+grep -q '^Shaded=0' "$skin/Ferrolume.ini" || e2e_fail "Shaded=0 not stored after rolling down"
+echo PASS
