@@ -33,3 +33,19 @@ e2e_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
                            /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
+
+# e2e_start_launcher APP: starts the launcher of program folder APP (fast
+# pauses, its own registry) and waits for its window. Sets `launcher` (the
+# process id) and `window` (the window id).
+e2e_start_launcher() {
+  QUORVEX_PAUSE_SCALE=${QUORVEX_PAUSE_SCALE:-0.1} QUORVEX_CLASSES_ROOT=$1/classes-root.ini \
+    "$1/quorvex" >"$1/stdout.log" 2>"$1/stderr.log" &
+  launcher=$!
+  window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window; stderr: $(cat "$1/stderr.log")"
+}
+
+# e2e_stop_launcher: closes the launcher's window and waits for it to end.
+e2e_stop_launcher() {
+  wmctrl -c Quorvex 2>/dev/null || true
+  wait "$launcher" 2>/dev/null || true
+}

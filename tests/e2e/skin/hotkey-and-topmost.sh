@@ -8,7 +8,6 @@ source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 e2e_make_app app
 x11_session_start 1024x768
 trap 'e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 ini=$app/skins/Slatewise/Slatewise.ini
 
 # Stacking order of the managed windows, bottom to top, as decimal ids.
@@ -33,9 +32,7 @@ wait_until() {
 }
 
 sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=0/I' "$ini"
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-launcher=$!
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+e2e_start_launcher "$app"
 sleep 0.5
 
 # A window that covers the launcher.
@@ -58,16 +55,12 @@ xdotool windowactivate --sync "$cover" 2>/dev/null || true
 xdotool windowraise "$cover"
 wait_until above "$cover" "$window" || e2e_fail "the launcher stayed in front after the other window was raised"
 kill "$cover_pid" 2>/dev/null || true
-wmctrl -c Quorvex
-wait "$launcher" || true
+e2e_stop_launcher
 
 # With AlwaysOnTop=1 the window carries the above state from the start.
 sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=1/I' "$ini"
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-launcher=$!
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window on the second start"
+e2e_start_launcher "$app"
 wait_until sh -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" \
   || e2e_fail "AlwaysOnTop=1, but the window has no above state"
-wmctrl -c Quorvex
-wait "$launcher" || true
+e2e_stop_launcher
 echo PASS

@@ -9,12 +9,9 @@ source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 e2e_make_app app
 x11_session_start 1024x768
 trap 'e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
 
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-launcher=$!
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+e2e_start_launcher "$app"
 sleep 1
 
 background=$app/skins/Ferrolume/Ferrolume.bmp
@@ -45,6 +42,5 @@ for _ in $(seq 1 10); do
 done
 [ "$changed" = yes ] || e2e_fail "the film loop does not animate"
 
-wmctrl -c Quorvex
-wait "$launcher" || true
+e2e_stop_launcher
 echo PASS

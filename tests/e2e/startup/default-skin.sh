@@ -9,11 +9,8 @@ source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 e2e_make_app app
 x11_session_start 1024x768
 trap 'e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-launcher=$!
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+e2e_start_launcher "$app"
 sleep 1
 
 background=$app/skins/Slatewise/Slatewise.bmp
