@@ -1,6 +1,17 @@
 #!/usr/bin/env bash
-# Source after x11-session.sh: helpers that lay out a throw-away program
-# folder from the build tree and run the launcher in it.
+# Helpers that lay out a throw-away program folder from the build tree and
+# run the launcher in it on a private X display. A test script starts with
+#   source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+#   e2e_begin app            # $app: the program folder; a display is running
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+
+# e2e_begin VAR [WIDTHxHEIGHT]: a fresh program folder in VAR and a display
+# with a window manager; both go away when the script ends.
+e2e_begin() {
+  e2e_make_app "$1"
+  x11_session_start "${2:-1024x768}"
+  trap 'e2e_cleanup; x11_session_stop' EXIT
+}
 
 # e2e_make_app VAR: makes a fresh program folder with the built binaries and
 # the bundled skins (no shortcuts folder: a first run) and stores its path in

@@ -2,12 +2,8 @@
 # The skin's hot key (Scroll Lock) brings the launcher in front of a window
 # that covers it; with AlwaysOnTop=1 the launcher carries the above state.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
-
-e2e_make_app app
-x11_session_start 1024x768
-trap 'e2e_cleanup; x11_session_stop' EXIT
+e2e_begin app
 ini=$app/skins/Slatewise/Slatewise.ini
 
 # Stacking order of the managed windows, bottom to top, as decimal ids.

@@ -3,12 +3,8 @@
 # loop: the window has Ferrolume.bmp's size, the screen shows the desktop
 # through the background's magenta corners, and the film loop animates.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
-
-e2e_make_app app
-x11_session_start 1024x768
-trap 'e2e_cleanup; x11_session_stop' EXIT
+e2e_begin app
 printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
 
 e2e_start_launcher "$app"

@@ -3,12 +3,8 @@
 # background's size, sits at the skin's placement (top-right corner), shows
 # the background, and stores the shade state when closed.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
-
-e2e_make_app app
-x11_session_start 1024x768
-trap 'e2e_cleanup; x11_session_stop' EXIT
+e2e_begin app
 
 e2e_start_launcher "$app"
 sleep 1

@@ -3,7 +3,6 @@
 # a program folder without skins. The message box waits for OK; the program
 # then ends with a failure status.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
 x11_session_start 1024x768
