@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Real drags from another program: a desktop entry dropped on the Games
+# section button lands in that section's folder; a shortcut dropped on the
+# window background lands in the current section and shows up as its first
+# launch button at once; a text file is refused with its message.
+set -euo pipefail
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+
+e2e_make_app app
+mkdir -p "$app/shortcuts/Accessories" "$app/shortcuts/Games" "$app/shortcuts/Software" "$app/outside"
+cat >"$app/outside/Editor.desktop" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Editor
+Exec=/bin/true %F
+DESKTOP
+printf '[InternetShortcut]\nURL=https://example.org/\n' >"$app/outside/Atlas.url"
+echo "not a shortcut" >"$app/outside/notes.txt"
+
+x11_session_start 1024x768
+trap 'kill $(jobs -p) 2>/dev/null || true; e2e_cleanup; x11_session_stop' EXIT
+export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
+
+"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
+window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+sleep 1
+read -r wx wy ww wh < <(e2e_geometry "$window")
+
+# drag_file FILE X Y: drags FILE from a fresh drag source to screen point X,Y.
+drag_file() {
+  "$QUORVEX_BINARY_DIR/bin/e2e-dragsource" "$1" >"$app/dragsource.log" 2>&1 &
+  local source_pid=$!
+  local source
+  source=$(x11_wait_window dragsource 15) || e2e_fail "no drag source window"
+  sleep 0.5
+  local sx sy sw sh
+  read -r sx sy sw sh < <(e2e_geometry "$source")
+  xdotool mousemove $((sx + sw / 2)) $((sy + sh / 2))
+  sleep 0.2
+  xdotool mousedown 1
+  local step
+  for step in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $((sx + sw / 2 + ($2 - sx - sw / 2) * step / 10)) $((sy + sh / 2 + ($3 - sy - sh / 2) * step / 10))
+    sleep 0.1
+  done
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 1.5
+  kill "$source_pid" 2>/dev/null || true
+  wait "$source_pid" 2>/dev/null || true
+}
+
+# Section button 1 (Games) is 68 x 27 at 84,48 in the Slatewise skin.
+drag_file "$app/outside/Editor.desktop" $((wx + 84 + 34)) $((wy + 48 + 13))
+[ -f "$app/shortcuts/Games/Editor.desktop" ] || e2e_fail "the desktop entry was not added to Games"
+cmp -s "$app/outside/Editor.desktop" "$app/shortcuts/Games/Editor.desktop" || e2e_fail "the copy differs"
+[ -f "$app/outside/Editor.desktop" ] || e2e_fail "the dragged file was moved, not copied"
+grep -qx copy "$app/dragsource.log" || e2e_fail "the drop was not answered with copy: $(cat "$app/dragsource.log")"
+
+# Launch button 0 of the current section (Accessories, empty so far) sits at 17,82.
+tile=$app/skins/Slatewise/style000_1.bmp
+expected=$(x11_pixel "$tile" 3 3)
+x11_screenshot "$app/before.png"
+[ "$(x11_pixel "$app/before.png" $((wx + 20)) $((wy + 85)))" != "$expected" ] || e2e_fail "a tile is shown before the drop"
+
+drag_file "$app/outside/Atlas.url" $((wx + 8)) $((wy + 200))
+[ -f "$app/shortcuts/Accessories/Atlas.url" ] || e2e_fail "the shortcut dropped on the window was not added"
+x11_screenshot "$app/after.png"
+seen=$(x11_pixel "$app/after.png" $((wx + 20)) $((wy + 85)))
+[ "$seen" = "$expected" ] || e2e_fail "no launch button after the drop (pixel $seen, tile $expected)"
+
+# A text file is refused with a message, and nothing is copied.
+drag_file "$app/outside/notes.txt" $((wx + 84 + 34)) $((wy + 48 + 13))
+box=$(x11_wait_window Quorvex 5 >/dev/null; xdotool search --onlyvisible --name '^Quorvex$' | grep -v "^$window\$" | head -n1 || true)
+[ -n "$box" ] || e2e_fail "no message about the text file"
+x11_screenshot "$app/message.png"
+xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+sleep 0.5
+[ ! -e "$app/shortcuts/Games/notes.txt" ] || e2e_fail "the text file was copied"
+
+[ -n "${QUORVEX_E2E_SHOTS:-}" ] && cp "$app/before.png" "$app/after.png" "$app/message.png" "$QUORVEX_E2E_SHOTS/" || true
+wmctrl -c Quorvex
+sleep 1
+echo "PASS"
