@@ -60,6 +60,7 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
 
     m_Timer2.setInterval(kDwellTimerIntervalMs);
     connect(&m_Timer2, &QTimer::timeout, this, &WindowInteraction::Timer2Tick);
+    connectDwellTimer();
 
     // A skin without a clock gives the window nothing to do once a second.
     m_ClockTimer.setInterval(kClockTimerIntervalMs);
@@ -128,6 +129,31 @@ void WindowInteraction::connectDragSurface(controls::SkinPanel& panel)
         dragMove(shift, static_cast<float>(x), static_cast<float>(y));
     });
     connect(&panel, &SkinPanel::mouseUp, this, [this](int button, int, double, double) { dragRelease(button); });
+}
+
+// The dwell counter runs while a drag rests over a section button and is off
+// everywhere else, so that it never wakes an idle launcher. A drag over a
+// section button that is already counting leaves the count running: the
+// drag-over repeats while the drag rests.
+void WindowInteraction::connectDwellTimer()
+{
+    using controls::DragData;
+    using controls::SkinPanel;
+    const SkinnedControls& controls = m_launcher.form().controls();
+    const auto stop = [this] { m_Timer2.stop(); };
+    for (SkinPanel* section : controls.SSPanel1) {
+        connect(section, &SkinPanel::oleDragOver, this,
+                [this](const DragData&, int, int, int, double, double, int state) {
+                    if (state == static_cast<int>(controls::DragState::Leave))
+                        m_Timer2.stop();
+                    else if (!m_Timer2.isActive())
+                        m_Timer2.start();
+                });
+        connect(section, &SkinPanel::oleDragDrop, this, stop);
+    }
+    for (SkinPanel* other : controls.SSButton)
+        connect(other, &SkinPanel::oleDragOver, this, stop);
+    connect(&m_launcher.form().surface(), &SkinPanel::oleDragOver, this, stop);
 }
 
 const StyleKeys& WindowInteraction::launchStyle(int index) const

@@ -31,8 +31,9 @@ public:
     explicit WindowInteraction(Launcher& launcher);
 
     // Timer2, the half-second dwell counter of a drag held over a section
-    // button. It runs only between the drag's arrival and the next stop, so
-    // an idle launcher is never woken by it.
+    // button. A drag arriving over a section button starts it; leaving it,
+    // dropping, a drag elsewhere on the window and the stops of a pointer
+    // move end it, so an idle launcher is never woken by it.
     void setDwellTimerEnabled(bool enabled);
     bool isDwellTimerRunning() const { return m_Timer2.isActive(); }
     bool isClockRunning() const { return m_ClockTimer.isActive(); }
@@ -51,6 +52,7 @@ private:
     void connectSectionButton(int index);
     void connectActionButton(ActionButton which);
     void connectDragSurface(controls::SkinPanel& panel);
+    void connectDwellTimer();
 
     void launchButtonEvent(int index, const PointerAction& action);
     void sectionButtonEvent(int index, const PointerAction& action);

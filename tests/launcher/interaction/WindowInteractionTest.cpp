@@ -455,6 +455,24 @@ TEST_F(WindowInteractionTest, MovingOverTheBackgroundUndoesADragHighlightAndStop
     EXPECT_EQ(launcher->state().DwellTicks, ticks);
 }
 
+TEST_F(WindowInteractionTest, ADragRestingOnASectionButtonSwitchesAfterTheDwell)
+{
+    start();
+    const controls::DragData files;
+    const auto dragOver = [&](controls::SkinPanel& panel, controls::DragState state) {
+        emit panel.oleDragOver(files, controls::DropEffectCode::kCopy, 1, 0, 30, 30, static_cast<int>(state));
+    };
+    dragOver(section(1), controls::DragState::Enter);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher->state().CurrentSection == 2; }, 5000));
+
+    // Once the drag is gone the counter stands still.
+    dragOver(section(1), controls::DragState::Leave);
+    dragOver(launcher->form().surface(), controls::DragState::Over);
+    const int ticks = launcher->state().DwellTicks;
+    QTest::qWait(700);
+    EXPECT_EQ(launcher->state().DwellTicks, ticks);
+}
+
 TEST_F(WindowInteractionTest, FilmLoopShowsAboutOnlyForTheRightButton)
 {
     start();
