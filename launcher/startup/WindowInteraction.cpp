@@ -20,7 +20,9 @@ QColor toQColor(const RgbColor& color)
     return QColor(color.red, color.green, color.blue);
 }
 
-PointerAction pointer(PointerEvent event, int button = 0, int shift = 0, double xTwips = 0, double yTwips = 0)
+using SignalOf = void (controls::SkinPanel::*)(int, int, double, double);
+
+PointerAction pointer(PointerEvent event, int button, int shift, double xTwips, double yTwips)
 {
     return {event, button, shift, static_cast<float>(xTwips), static_cast<float>(yTwips)};
 }
@@ -41,11 +43,14 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
     setObjectName(kObjectName);
     const SkinnedControls& controls = launcher.form().controls();
     for (int i = 0; i < kLaunchButtonCount; ++i)
-        connectLaunchButton(i);
+        connectPointer(*controls.SSButton[static_cast<size_t>(i)],
+                       [this, i](const PointerAction& action) { launchButtonEvent(i, action); });
     for (int i = 0; i < kMaxSections; ++i)
-        connectSectionButton(i);
+        connectPointer(*controls.SSPanel1[static_cast<size_t>(i)],
+                       [this, i](const PointerAction& action) { sectionButtonEvent(i, action); });
     for (ActionButton which : {ActionButton::Exit, ActionButton::Shortcut, ActionButton::Skin})
-        connectActionButton(which);
+        connectPointer(*controls.actionButton(static_cast<int>(which)),
+                       [this, which](const PointerAction& action) { actionButtonEvent(which, action.event); });
 
     connectDragSurface(launcher.form().surface());
     connectDragSurface(*controls.shading);
@@ -71,52 +76,20 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
     }
 }
 
-void WindowInteraction::connectLaunchButton(int index)
+// Every pointer event of `panel`, as the button logic names them.
+void WindowInteraction::connectPointer(controls::SkinPanel& panel, std::function<void(const PointerAction&)> handle)
 {
-    controls::SkinPanel* button = m_launcher.form().controls().SSButton[static_cast<size_t>(index)];
     using controls::SkinPanel;
-    connect(button, &SkinPanel::mouseEnter, this,
-            [this, index](int, int, double, double) { launchButtonEvent(index, pointer(PointerEvent::Enter)); });
-    connect(button, &SkinPanel::mouseExit, this,
-            [this, index](int, int, double, double) { launchButtonEvent(index, pointer(PointerEvent::Leave)); });
-    connect(button, &SkinPanel::mouseMove, this,
-            [this, index](int, int, double, double) { launchButtonEvent(index, pointer(PointerEvent::Move)); });
-    connect(button, &SkinPanel::mouseDown, this, [this, index](int b, int shift, double x, double y) {
-        launchButtonEvent(index, pointer(PointerEvent::Press, b, shift, x, y));
-    });
-    connect(button, &SkinPanel::mouseUp, this, [this, index](int b, int shift, double x, double y) {
-        launchButtonEvent(index, pointer(PointerEvent::Release, b, shift, x, y));
-    });
-}
-
-void WindowInteraction::connectSectionButton(int index)
-{
-    controls::SkinPanel* panel = m_launcher.form().controls().SSPanel1[static_cast<size_t>(index)];
-    using controls::SkinPanel;
-    connect(panel, &SkinPanel::mouseEnter, this,
-            [this, index](int, int, double, double) { sectionButtonEvent(index, pointer(PointerEvent::Enter)); });
-    connect(panel, &SkinPanel::mouseExit, this,
-            [this, index](int, int, double, double) { sectionButtonEvent(index, pointer(PointerEvent::Leave)); });
-    connect(panel, &SkinPanel::mouseDown, this, [this, index](int b, int shift, double x, double y) {
-        sectionButtonEvent(index, pointer(PointerEvent::Press, b, shift, x, y));
-    });
-    connect(panel, &SkinPanel::mouseUp, this, [this, index](int b, int shift, double x, double y) {
-        sectionButtonEvent(index, pointer(PointerEvent::Release, b, shift, x, y));
-    });
-}
-
-void WindowInteraction::connectActionButton(ActionButton which)
-{
-    controls::SkinPanel* panel = m_launcher.form().controls().actionButton(static_cast<int>(which));
-    using controls::SkinPanel;
-    connect(panel, &SkinPanel::mouseEnter, this,
-            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Enter); });
-    connect(panel, &SkinPanel::mouseExit, this,
-            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Leave); });
-    connect(panel, &SkinPanel::mouseDown, this,
-            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Press); });
-    connect(panel, &SkinPanel::mouseUp, this,
-            [this, which](int, int, double, double) { actionButtonEvent(which, PointerEvent::Release); });
+    const auto forward = [this, handle](SignalOf signal, PointerEvent event, SkinPanel& source) {
+        connect(&source, signal, this, [handle, event](int button, int shift, double x, double y) {
+            handle(pointer(event, button, shift, x, y));
+        });
+    };
+    forward(&SkinPanel::mouseEnter, PointerEvent::Enter, panel);
+    forward(&SkinPanel::mouseExit, PointerEvent::Leave, panel);
+    forward(&SkinPanel::mouseMove, PointerEvent::Move, panel);
+    forward(&SkinPanel::mouseDown, PointerEvent::Press, panel);
+    forward(&SkinPanel::mouseUp, PointerEvent::Release, panel);
 }
 
 void WindowInteraction::connectDragSurface(controls::SkinPanel& panel)

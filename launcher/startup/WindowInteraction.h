@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 namespace controls {
 class SkinPanel;
 }
@@ -48,9 +50,7 @@ private:
     // panel a step's target names and which image list its keys come from.
     enum class Panels { Launch, Section, Action };
 
-    void connectLaunchButton(int index);
-    void connectSectionButton(int index);
-    void connectActionButton(ActionButton which);
+    void connectPointer(controls::SkinPanel& panel, std::function<void(const PointerAction&)> handle);
     void connectDragSurface(controls::SkinPanel& panel);
     void connectDwellTimer();
 

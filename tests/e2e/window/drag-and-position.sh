@@ -10,13 +10,10 @@ e2e_make_app app
 mkdir -p "$app/shortcuts/Accessories"
 x11_session_start 1024x768
 trap 'e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 ini=$app/skins/Slatewise/Slatewise.ini
 
 start_launcher() {
-  "$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-  launcher=$!
-  window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+  e2e_start_launcher "$app"
   sleep 1
 }
 
@@ -53,13 +50,11 @@ sleep 0.5
 grep -q "^StartupLeft=$((1024 - w))\$" "$ini" || e2e_fail "StartupLeft not stored: $(grep -i startup "$ini" || true)"
 grep -q '^StartupTop=180$' "$ini" || e2e_fail "StartupTop not stored: $(grep -i startup "$ini" || true)"
 
-wmctrl -c Quorvex
-wait "$launcher" || e2e_fail "launcher exited with $?"
+e2e_stop_launcher
 
 # The next start opens where the window was left, not at the skin's corner.
 start_launcher
 read -r x y _ _ < <(e2e_geometry "$window")
 [ "$x" = $((1024 - w)) ] && [ "$y" = 180 ] || e2e_fail "restarted window at $x,$y, expected $((1024 - w)),180"
-wmctrl -c Quorvex
-wait "$launcher" || true
+e2e_stop_launcher
 echo PASS

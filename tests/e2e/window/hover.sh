@@ -10,12 +10,9 @@ mkdir -p "$app/shortcuts/Accessories"
 printf '[InternetShortcut]\nURL=https://example.org/\n' > "$app/shortcuts/Accessories/Example.url"
 x11_session_start 1024x768
 trap 'e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 skin=$app/skins/Slatewise
 
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-launcher=$!
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+e2e_start_launcher "$app"
 sleep 1
 read -r x y _ _ < <(e2e_geometry "$window")
 
@@ -32,25 +29,21 @@ shot=$app/screen.png
 x11_screenshot "$shot"
 [ "$(x11_pixel "$shot" $((x + bx + px)) $((y + by + py)))" = "$up" ] || e2e_fail "the button does not show its up picture"
 
+# wait_pixel COLOUR: the button's pixel takes that colour within two seconds.
+wait_pixel() {
+  for _ in $(seq 1 20); do
+    sleep 0.1
+    x11_screenshot "$shot"
+    seen=$(x11_pixel "$shot" $((x + bx + px)) $((y + by + py)))
+    [ "$seen" = "$1" ] && return 0
+  done
+  return 1
+}
+
 xdotool mousemove $((x + bx + 20)) $((y + by + 20))
-seen=""
-for _ in $(seq 1 20); do
-  sleep 0.1
-  x11_screenshot "$shot"
-  seen=$(x11_pixel "$shot" $((x + bx + px)) $((y + by + py)))
-  [ "$seen" = "$over" ] && break
-done
-[ "$seen" = "$over" ] || e2e_fail "hovered button shows $seen, the pointer-over picture has $over"
-
+wait_pixel "$over" || e2e_fail "hovered button shows $seen, the pointer-over picture has $over"
 xdotool mousemove $((x + 100)) $((y + 20))
-for _ in $(seq 1 20); do
-  sleep 0.1
-  x11_screenshot "$shot"
-  seen=$(x11_pixel "$shot" $((x + bx + px)) $((y + by + py)))
-  [ "$seen" = "$up" ] && break
-done
-[ "$seen" = "$up" ] || e2e_fail "after leaving, the button shows $seen instead of its up picture $up"
+wait_pixel "$up" || e2e_fail "after leaving, the button shows $seen instead of its up picture $up"
 
-wmctrl -c Quorvex
-wait "$launcher" || true
+e2e_stop_launcher
 echo PASS

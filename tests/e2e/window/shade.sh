@@ -10,13 +10,10 @@ e2e_make_app app
 mkdir -p "$app/shortcuts/Accessories"
 x11_session_start 1024x768
 trap 'e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
 printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
 skin=$app/skins/Ferrolume
 
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-launcher=$!
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+e2e_start_launcher "$app"
 sleep 1
 
 read -r bw bh < <(identify -format '%w %h\n' "$skin/Ferrolume.bmp")
@@ -45,7 +42,6 @@ wait_size "$sw" "$sh"
 xdotool mousemove $((x + sw / 2)) $((y + sh / 2)) click --repeat 2 --delay 80 1
 wait_size "$bw" "$bh"
 
-wmctrl -c Quorvex
-wait "$launcher" || e2e_fail "launcher exited with $?"
+e2e_stop_launcher
 grep -q '^Shaded=0' "$skin/Ferrolume.ini" || e2e_fail "Shaded=0 not stored after rolling down"
 echo PASS
