@@ -151,9 +151,17 @@ void DragAndDrop::bringForward()
     m_launcher.SetWindowTopmost(form, m_launcher.windowSettings().alwaysOnTop);
 }
 
+int DragAndDrop::dwellSection() const
+{
+    return m_dwelling ? m_dwellSection : -1;
+}
+
 void DragAndDrop::stopDwell()
 {
+    if (!m_dwelling)
+        return;
     m_dwelling = false;
+    m_launcher.SetDwellTimerEnabled(false);
 }
 
 void DragAndDrop::windowDragOver()
@@ -178,11 +186,12 @@ void DragAndDrop::sectionDragOver(int index)
         state.DwellTicks = 0;
         m_dwellSection = index;
         m_dwelling = true;
+        m_launcher.SetDwellTimerEnabled(true);
         return;
     }
     if (state.DwellTicks < m_dwellTarget)
         return;
-    m_dwelling = false;
+    stopDwell();
     m_dwellTarget = 0;
     state.DwellTicks = 0;
     switchSectionByDwell(index);

@@ -43,7 +43,7 @@ public:
     static constexpr int kRestRepeatMs = 100;
 
     // The section a drag is dwelling on, -1 when no dwell runs.
-    int dwellSection() const { return m_dwelling ? m_dwellSection : -1; }
+    int dwellSection() const;
 
 private:
     void windowDragOver();
@@ -70,6 +70,8 @@ private:
     platform::CopyService* m_copier = nullptr;
 
     // The section dwell: DwellTarget is 1 while a dwell runs, 0 after it.
+    // The window's dwell timer (Timer2) counts DwellTicks while it runs; the
+    // pointer leaving for a launch button or the background ends it.
     bool m_dwelling = false;
     int m_dwellSection = -1;
     int m_dwellTarget = 0;

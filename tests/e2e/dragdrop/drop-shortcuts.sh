@@ -4,10 +4,9 @@
 # window background lands in the current section and shows up as its first
 # launch button at once; a text file is refused with its message.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
-e2e_make_app app
+e2e_begin app
 mkdir -p "$app/shortcuts/Accessories" "$app/shortcuts/Games" "$app/shortcuts/Software" "$app/outside"
 cat >"$app/outside/Editor.desktop" <<DESKTOP
 [Desktop Entry]
@@ -18,12 +17,8 @@ DESKTOP
 printf '[InternetShortcut]\nURL=https://example.org/\n' >"$app/outside/Atlas.url"
 echo "not a shortcut" >"$app/outside/notes.txt"
 
-x11_session_start 1024x768
 trap 'kill $(jobs -p) 2>/dev/null || true; e2e_cleanup; x11_session_stop' EXIT
-export QUORVEX_PAUSE_SCALE=0.1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini
-
-"$app/quorvex" >"$app/stdout.log" 2>"$app/stderr.log" &
-window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window"
+e2e_start_launcher "$app"
 sleep 1
 read -r wx wy ww wh < <(e2e_geometry "$window")
 
@@ -80,6 +75,5 @@ sleep 0.5
 [ ! -e "$app/shortcuts/Games/notes.txt" ] || e2e_fail "the text file was copied"
 
 [ -n "${QUORVEX_E2E_SHOTS:-}" ] && cp "$app/before.png" "$app/after.png" "$app/message.png" "$QUORVEX_E2E_SHOTS/" || true
-wmctrl -c Quorvex
-sleep 1
+e2e_stop_launcher
 echo "PASS"

@@ -1,6 +1,7 @@
 #include "LauncherFixture.h"
 
 #include "launcher/dialogs/DropDecision.h"
+#include "launcher/startup/WindowInteraction.h"
 #include "support/LinkFileWriter.h"
 
 #include <QElapsedTimer>
@@ -229,9 +230,14 @@ TEST_F(DropTest, ADragRestingOnAnotherSectionSwitchesAfterTheDwell)
     dragEnter(section(3), *mime);
     EXPECT_EQ(drops.dwellSection(), -1);
 
+    auto* interaction = dynamic_cast<WindowInteraction*>(
+        launcher->form().findChild<QObject*>(WindowInteraction::kObjectName, Qt::FindDirectChildrenOnly));
+    ASSERT_NE(interaction, nullptr);
+
     dragEnter(section(1), *mime);
     EXPECT_EQ(drops.dwellSection(), 1);
     EXPECT_EQ(state.DwellTicks, 0);
+    EXPECT_TRUE(interaction->isDwellTimerRunning());
     dragMove(section(1), *mime);
     EXPECT_EQ(state.CurrentSection, 1); // no tick yet
 
@@ -246,6 +252,7 @@ TEST_F(DropTest, ADragRestingOnAnotherSectionSwitchesAfterTheDwell)
     dragMove(section(2), *mime);
     EXPECT_EQ(state.CurrentSection, 3);
     EXPECT_EQ(drops.dwellSection(), -1);
+    EXPECT_FALSE(interaction->isDwellTimerRunning());
     EXPECT_TRUE(captions(*launcher).empty()); // Software holds no shortcuts
     EXPECT_EQ(section(2).foreColor(), QColor(0xFF, 0xFF, 0xFF)); // CurrentColor
     EXPECT_EQ(section(0).foreColor(), QColor(0x9F, 0xB0, 0xC1)); // FontColor
