@@ -69,6 +69,9 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
 
     // A skin without a clock gives the window nothing to do once a second.
     m_ClockTimer.setInterval(kClockTimerIntervalMs);
+    // A coarse timer may drift by a twentieth of its interval; the clock
+    // must show a new minute within a second.
+    m_ClockTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_ClockTimer, &QTimer::timeout, this, &WindowInteraction::ClockTimerTick);
     if (launcher.skin().clock.hasClock()) {
         ClockTimerTick();

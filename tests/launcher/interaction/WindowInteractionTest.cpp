@@ -1,6 +1,7 @@
 // The running launcher window under the pointer: a Launcher over fakes, on
 // the bundled Ferrolume skin (six sections, two launch-button styles, a shade
 // strip with shade.bmp, a clock), driven with real mouse events on its panels.
+#include "launcher/dialogs/ChooseSkin.h"
 #include "launcher/dialogs/Splash.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/startup/Launcher.h"
@@ -276,6 +277,28 @@ TEST_F(WindowInteractionTest, ExitReleasedAnywhereClosesAfterItsPauseWithOrWitho
         else
             EXPECT_TRUE(sounds.calls().empty());
     }
+}
+
+TEST_F(WindowInteractionTest, ShortcutButtonOpensTheReminderAndSkinButtonTheChooser)
+{
+    start();
+    QuorvexForm& form = launcher->form();
+    controls::SkinPanel& shortcuts = *controls().SSSC;
+    QTest::mousePress(&shortcuts, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_TRUE(samePicture(shortcuts.backgroundPicture(), form.images().SCIL.picture("SCDown")));
+    QTest::mouseRelease(&shortcuts, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_TRUE(samePicture(shortcuts.backgroundPicture(), form.images().SCIL.picture("SCUp")));
+    ASSERT_EQ(shell.calls().size(), 1u); // the reminder opened the shortcuts folder
+    EXPECT_EQ(shell.calls()[0].kind, platform::RecordingShell::Kind::Folder);
+
+    controls::SkinPanel& skins = *controls().SSSkin;
+    EXPECT_EQ(form.findChild<ChooseSkin*>(), nullptr);
+    QTest::mousePress(&skins, Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(&skins, Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_TRUE(samePicture(skins.backgroundPicture(), form.images().SkinIL.picture("SkinHover")));
+    EXPECT_NE(form.findChild<ChooseSkin*>(), nullptr);
+    EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "tap.wav"}, {Mode::Async, "lift.wav"}, {Mode::Async, "tap.wav"},
+                                     {Mode::Async, "lift.wav"}}));
 }
 
 TEST_F(WindowInteractionTest, SectionPressSwitchesWithTheLooksOfOldAndNewButtons)
