@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Real drags from another program: a desktop entry dropped on the Games
-# section button lands in that section's folder; a shortcut dropped on the
-# window background lands in the current section and shows up as its first
-# launch button at once; a text file is refused with its message.
+# Real drags from another program: a shortcut dropped on the window
+# background lands in the current section and shows up as its first launch
+# button at once; a drag held still over the Games section button switches to
+# Games, and the desktop entry dropped there lands in Games' folder; a text
+# file is refused with its message.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
@@ -22,7 +23,8 @@ e2e_start_launcher "$app"
 sleep 1
 read -r wx wy ww wh < <(e2e_geometry "$window")
 
-# drag_file FILE X Y: drags FILE from a fresh drag source to screen point X,Y.
+# drag_file FILE X Y [HOLD]: drags FILE from a fresh drag source to screen
+# point X,Y and drops it there after HOLD seconds without moving.
 drag_file() {
   "$QUORVEX_BINARY_DIR/bin/e2e-dragsource" "$1" >"$app/dragsource.log" 2>&1 &
   local source_pid=$!
@@ -39,19 +41,12 @@ drag_file() {
     xdotool mousemove $((sx + sw / 2 + ($2 - sx - sw / 2) * step / 10)) $((sy + sh / 2 + ($3 - sy - sh / 2) * step / 10))
     sleep 0.1
   done
-  sleep 0.3
+  sleep "${4:-0.3}"
   xdotool mouseup 1
   sleep 1.5
   kill "$source_pid" 2>/dev/null || true
   wait "$source_pid" 2>/dev/null || true
 }
-
-# Section button 1 (Games) is 68 x 27 at 84,48 in the Slatewise skin.
-drag_file "$app/outside/Editor.desktop" $((wx + 84 + 34)) $((wy + 48 + 13))
-[ -f "$app/shortcuts/Games/Editor.desktop" ] || e2e_fail "the desktop entry was not added to Games"
-cmp -s "$app/outside/Editor.desktop" "$app/shortcuts/Games/Editor.desktop" || e2e_fail "the copy differs"
-[ -f "$app/outside/Editor.desktop" ] || e2e_fail "the dragged file was moved, not copied"
-grep -qx copy "$app/dragsource.log" || e2e_fail "the drop was not answered with copy: $(cat "$app/dragsource.log")"
 
 # Launch button 0 of the current section (Accessories, empty so far) sits at 17,82.
 tile=$app/skins/Slatewise/style000_1.bmp
@@ -65,15 +60,28 @@ x11_screenshot "$app/after.png"
 seen=$(x11_pixel "$app/after.png" $((wx + 20)) $((wy + 85)))
 [ "$seen" = "$expected" ] || e2e_fail "no launch button after the drop (pixel $seen, tile $expected)"
 
+# Section button 1 (Games) is 68 x 27 at 84,48; its row 2 tells the current
+# look from the up look.
+games_x=$((wx + 84 + 34)) games_y=$((wy + 48 + 13))
+current=$(x11_pixel "$app/skins/Slatewise/section01_2.bmp" 34 2)
+drag_file "$app/outside/Editor.desktop" "$games_x" "$games_y" 2
+x11_screenshot "$app/games.png"
+[ "$(x11_pixel "$app/games.png" "$games_x" $((wy + 48 + 2)))" = "$current" ] ||
+  e2e_fail "holding the drag over Games did not switch to it"
+[ -f "$app/shortcuts/Games/Editor.desktop" ] || e2e_fail "the desktop entry was not added to Games"
+cmp -s "$app/outside/Editor.desktop" "$app/shortcuts/Games/Editor.desktop" || e2e_fail "the copy differs"
+[ -f "$app/outside/Editor.desktop" ] || e2e_fail "the dragged file was moved, not copied"
+grep -qx copy "$app/dragsource.log" || e2e_fail "the drop was not answered with copy: $(cat "$app/dragsource.log")"
+
 # A text file is refused with a message, and nothing is copied.
-drag_file "$app/outside/notes.txt" $((wx + 84 + 34)) $((wy + 48 + 13))
-box=$(x11_wait_window Quorvex 5 >/dev/null; xdotool search --onlyvisible --name '^Quorvex$' | grep -v "^$window\$" | head -n1 || true)
+drag_file "$app/outside/notes.txt" "$games_x" "$games_y"
+box=$(xdotool search --onlyvisible --name '^Quorvex$' | grep -v "^$window\$" | head -n1 || true)
 [ -n "$box" ] || e2e_fail "no message about the text file"
 x11_screenshot "$app/message.png"
 xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
 sleep 0.5
 [ ! -e "$app/shortcuts/Games/notes.txt" ] || e2e_fail "the text file was copied"
 
-[ -n "${QUORVEX_E2E_SHOTS:-}" ] && cp "$app/before.png" "$app/after.png" "$app/message.png" "$QUORVEX_E2E_SHOTS/" || true
+[ -n "${QUORVEX_E2E_SHOTS:-}" ] && cp "$app/before.png" "$app/after.png" "$app/games.png" "$app/message.png" "$QUORVEX_E2E_SHOTS/" || true
 e2e_stop_launcher
 echo "PASS"
