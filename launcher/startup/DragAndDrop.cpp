@@ -62,7 +62,7 @@ DragAndDrop::DragAndDrop(Launcher& launcher, QObject* parent)
     m_restRepeat.setInterval(kRestRepeatMs);
     connect(&m_restRepeat, &QTimer::timeout, this, [this] {
         if (m_restingSection >= 0)
-            sectionDragOver(m_restingSection);
+            sectionDwell(m_restingSection);
     });
 
     QuorvexForm& form = launcher.form();
@@ -178,9 +178,16 @@ void DragAndDrop::windowDragOver()
 void DragAndDrop::sectionDragOver(int index)
 {
     bringForward();
+    sectionDwell(index);
+}
+
+void DragAndDrop::sectionDwell(int index)
+{
     LauncherState& state = m_launcher.state();
-    if (state.CurrentSection == index + 1 || index >= m_launcher.library().SectionFolderCount())
+    if (state.CurrentSection == index + 1 || index >= m_launcher.library().SectionFolderCount()) {
+        m_restRepeat.stop(); // nothing to wait for here
         return;
+    }
     if (index != m_dwellSection || !m_dwelling) {
         m_dwellTarget = 1;
         state.DwellTicks = 0;

@@ -48,6 +48,7 @@ public:
 private:
     void windowDragOver();
     void sectionDragOver(int index);
+    void sectionDwell(int index);
     void launchDragOver(int index);
     void windowDrop(const controls::DragData& data);
     void sectionDrop(int index, const controls::DragData& data);

@@ -165,6 +165,26 @@ TEST_F(DropTest, FilesDroppedOnAProgramButtonBecomeItsArguments)
     EXPECT_TRUE(messages.shown().empty());
 }
 
+TEST_F(DropTest, AnAltDropRollsTheWindowUpAndADragRollsItDown)
+{
+    // A shade strip across the top of the window.
+    const std::string ini = app.str() + "skins/Slatewise/Slatewise.ini";
+    profiles.write(ini, "Shading", "Width", "308");
+    profiles.write(ini, "Shading", "Height", "40");
+    load();
+    const int editor = buttonIndex(*launcher, "Editor");
+    ASSERT_GE(editor, 0);
+    dropFiles(button(editor), {outside.write("Report.doc", "text").string()}, Qt::AltModifier);
+
+    EXPECT_EQ(launcher->state().ShadedFlag, -1);
+    EXPECT_EQ(shell.calls().size(), 1u); // launched all the same
+    const platform::SoundCall drop{platform::SoundPlayMode::Wait, app.path() / "skins/Slatewise/drop.wav"};
+    EXPECT_NE(std::find(sounds.calls().begin(), sounds.calls().end(), drop), sounds.calls().end());
+
+    dragEnter(surface(), *filesData({outside.str() + "Report.doc"}));
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+}
+
 TEST_F(DropTest, FilesDroppedOnAFolderButtonAreCopiedThereInOneOperation)
 {
     const std::string target = outside.str() + "Inbox";
