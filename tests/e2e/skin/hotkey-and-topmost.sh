@@ -29,7 +29,9 @@ wait_until() {
 
 sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=0/I' "$ini"
 e2e_start_launcher "$app"
-sleep 0.5
+# Start-up ends by applying the skin's stacking, which raises the window:
+# let that happen before another window covers it.
+sleep 1.5
 
 # A window that covers the launcher.
 xmessage -geometry 900x700+100+20 -title Cover "covering the launcher" &
