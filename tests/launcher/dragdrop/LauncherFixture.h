@@ -10,6 +10,7 @@
 #include "platform/profile/FileProfileStore.h"
 #include "platform/shell/RecordingShell.h"
 
+#include "support/FakeServices.h"
 #include "support/RegisteredServers.h"
 #include "support/TempFolder.h"
 
@@ -27,7 +28,7 @@ namespace dragdroptest {
 
 // A program folder with the bundled Slatewise skin (four sections) and a
 // library of three section folders, so that section 3 has no folder.
-class LauncherFixture : public testing::Test {
+class LauncherFixture : public testing::Test, protected testsupport::FakeServices {
 protected:
     void SetUp() override
     {
@@ -53,7 +54,7 @@ protected:
     void load()
     {
         launcher = std::make_unique<launcher::Launcher>(
-            launcher::Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0},
+            services(),
             launcher::AppPaths(app.str()));
         ASSERT_EQ(launcher->Load(), launcher::StartupResult::Running);
         launcher::DragAndDrop* drops = launcher::DragAndDrop::of(launcher->form());
@@ -111,15 +112,6 @@ protected:
 
     testsupport::TempFolder app;
     testsupport::TempFolder outside; // where dragged files come from
-    platform::FileProfileStore profiles;
-    platform::RecordingMessageBox messages;
-    platform::RecordingFontTable fonts;
-    platform::FixedScreen screen{{1024, 768}};
-    platform::RecordingFolderMaker folders;
-    platform::RecordingWindowStacking stacking;
-    platform::RecordingSoundSystem sounds;
-    platform::RecordingShell shell;
-    platform::FakeIconService icons;
     platform::RecordingCopyService copier;
     std::unique_ptr<launcher::Launcher> launcher;
 };

@@ -12,6 +12,7 @@
 #include "platform/profile/FileProfileStore.h"
 #include "platform/shell/RecordingShell.h"
 
+#include "support/FakeServices.h"
 #include "support/RegisteredServers.h"
 #include "support/TempFolder.h"
 
@@ -37,7 +38,7 @@ bool samePicture(const QPixmap& a, const QPixmap& b)
     return !a.isNull() && !b.isNull() && a.toImage() == b.toImage();
 }
 
-class WindowInteractionTest : public testing::Test {
+class WindowInteractionTest : public testing::Test, protected testsupport::FakeServices {
 protected:
     void SetUp() override
     {
@@ -72,7 +73,7 @@ protected:
     Launcher& start()
     {
         launcher = std::make_unique<Launcher>(
-            Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0}, AppPaths(app.str()));
+            services(), AppPaths(app.str()));
         EXPECT_EQ(launcher->Load(), StartupResult::Running);
         sounds.clear();
         return *launcher;
@@ -135,15 +136,6 @@ protected:
     }
 
     TempFolder app;
-    platform::FileProfileStore profiles;
-    platform::RecordingMessageBox messages;
-    platform::RecordingFontTable fonts;
-    platform::FixedScreen screen{{1024, 768}};
-    platform::RecordingFolderMaker folders;
-    platform::RecordingWindowStacking stacking;
-    platform::RecordingSoundSystem sounds;
-    platform::RecordingShell shell;
-    platform::FakeIconService icons;
     std::unique_ptr<Launcher> launcher;
 };
 
@@ -375,7 +367,7 @@ TEST_F(WindowInteractionTest, ShadedStartIsSilentAndRollsDown)
 {
     setSkinValue("UserSettings", "Shaded", "-1");
     launcher = std::make_unique<Launcher>(
-        Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0}, AppPaths(app.str()));
+        services(), AppPaths(app.str()));
     ASSERT_EQ(launcher->Load(), StartupResult::Running);
     QuorvexForm& form = launcher->form();
     EXPECT_EQ(form.size(), launcher->Picture3().size());

@@ -4,6 +4,7 @@
 #include "platform/files/FolderMaker.h"
 #include "platform/profile/FileProfileStore.h"
 
+#include "support/FakeServices.h"
 #include "support/RegisteredServers.h"
 #include "support/TempFolder.h"
 
@@ -41,7 +42,7 @@ void writeSkin(const TempFolder& app, const std::string& name, int widthPx = 120
 }
 
 // A program folder with skins and the fakes a launcher runs on.
-class StartupTest : public testing::Test {
+class StartupTest : public testing::Test, protected testsupport::FakeServices {
 protected:
     void SetUp() override { ASSERT_EQ(testsupport::registerBuiltServers(), ""); }
 
@@ -52,20 +53,11 @@ protected:
 
     std::unique_ptr<Launcher> makeLauncher()
     {
-        return std::make_unique<Launcher>(Services{profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0},
+        return std::make_unique<Launcher>(services(),
                                           AppPaths(app.str()));
     }
 
     TempFolder app;
-    platform::FileProfileStore profiles;
-    platform::RecordingMessageBox messages;
-    platform::RecordingFontTable fonts;
-    platform::FixedScreen screen{{1024, 768}};
-    platform::RecordingFolderMaker folders;
-    platform::RecordingWindowStacking stacking;
-    platform::RecordingSoundSystem sounds;
-    platform::NullShell shell;
-    platform::FakeIconService icons;
 };
 
 } // namespace
@@ -123,11 +115,11 @@ TEST_F(StartupTest, UnloadableBackgroundsEndWithCannotLoadSkin)
         SCOPED_TRACE(c.name);
         TempFolder folder;
         c.arrange(folder);
-        platform::RecordingMessageBox caseMessages;
-        Launcher launcher(Services{profiles, caseMessages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0}, AppPaths(folder.str()));
+        testsupport::FakeServices caseFakes;
+        Launcher launcher(caseFakes.services(), AppPaths(folder.str()));
         EXPECT_EQ(launcher.Load(), StartupResult::CannotLoadSkin);
-        ASSERT_EQ(caseMessages.shown().size(), 1u);
-        EXPECT_EQ(caseMessages.shown()[0].text, "Cannot load skin!");
+        ASSERT_EQ(caseFakes.messages.shown().size(), 1u);
+        EXPECT_EQ(caseFakes.messages.shown()[0].text, "Cannot load skin!");
         EXPECT_FALSE(launcher.form().isVisible());
     }
 }
