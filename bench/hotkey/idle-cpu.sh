@@ -21,13 +21,5 @@ for _ in $(seq 1 100); do
     sleep 0.1
 done
 
-ticks_per_second=$(getconf CLK_TCK)
-# Fields 14 and 15 of /proc/<pid>/stat: user and system time in clock ticks.
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
-before=$(cpu_ticks)
-sleep "$seconds"
-after=$(cpu_ticks)
-awk -v used="$((after - before))" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN {
-    cpu = used / hz
-    printf "idle hot-key host: %.2f s CPU in %d s = %.3f %% of one core\n", cpu, s, 100 * cpu / s
-}'
+source "$(dirname "${BASH_SOURCE[0]}")/../support/cpu-usage.sh"
+measure_cpu "$pid" "$seconds" "idle hot-key host"
