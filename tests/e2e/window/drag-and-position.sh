@@ -3,13 +3,10 @@
 # to the right edge once within ten pixels of it, stores where it was left in
 # the skin file, and opens there again at the next start.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
-e2e_make_app app
+e2e_begin app
 mkdir -p "$app/shortcuts/Accessories"
-x11_session_start 1024x768
-trap 'e2e_cleanup; x11_session_stop' EXIT
 ini=$app/skins/Slatewise/Slatewise.ini
 
 start_launcher() {

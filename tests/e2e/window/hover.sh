@@ -2,14 +2,11 @@
 # Hovering a launch button shows its style's pointer-over picture on screen,
 # and leaving it brings the up picture back.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
-e2e_make_app app
+e2e_begin app
 mkdir -p "$app/shortcuts/Accessories"
 printf '[InternetShortcut]\nURL=https://example.org/\n' > "$app/shortcuts/Accessories/Example.url"
-x11_session_start 1024x768
-trap 'e2e_cleanup; x11_session_stop' EXIT
 skin=$app/skins/Slatewise
 
 e2e_start_launcher "$app"

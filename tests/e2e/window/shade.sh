@@ -3,13 +3,10 @@
 # the size of the skin's shade.bmp; a double click on the rolled-up window
 # brings it back at full size.
 set -euo pipefail
-source "$QUORVEX_SOURCE_DIR/tests/support/x11-session.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
-e2e_make_app app
+e2e_begin app
 mkdir -p "$app/shortcuts/Accessories"
-x11_session_start 1024x768
-trap 'e2e_cleanup; x11_session_stop' EXIT
 printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
 skin=$app/skins/Ferrolume
 
