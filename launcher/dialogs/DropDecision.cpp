@@ -1,9 +1,11 @@
 #include "launcher/dialogs/DropDecision.h"
 
+#include "launcher/library/ShortcutNames.h"
 #include "platform/copy/CopyFilesToFolder.h"
 #include "platform/files/CaseInsensitivePath.h"
 
 #include <exception>
+#include <filesystem>
 
 namespace launcher {
 
@@ -15,10 +17,9 @@ constexpr const char* kCaption = "Quorvex";
 
 bool isShortcutFile(std::string_view path)
 {
-    if (path.size() < 4)
-        return false;
-    const std::string ending = platform::toLowerAscii(path.substr(path.size() - 4));
-    return ending == ".lnk" || ending == ".url" || ending == ".pif";
+    // Whatever the library shows as a launch button may be added, desktop
+    // entries included.
+    return shortcutKindOf(std::filesystem::path(path).filename().string()) != ShortcutKind::None;
 }
 
 DropDecision DecideSectionDrop(DropTarget target, int slot, int sectionFolderCount,

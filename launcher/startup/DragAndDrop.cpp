@@ -300,10 +300,6 @@ void DragAndDrop::addShortcuts(DropTarget target, int slot, const DragData& data
     if (data.getFormat(DragData::kFormatFiles))
         files = filesOf(data);
     DropDecision decision = DecideSectionDrop(target, slot, m_launcher.library().SectionFolderCount(), files);
-    // Whatever the library shows as a launch button may be added, desktop
-    // entries included.
-    for (DropDecision::File& file : decision.files)
-        file.shortcut = shortcutKindOf(std::filesystem::path(file.path).filename().string()) != ShortcutKind::None;
     const std::string folder =
         decision.kind == DropDecision::Kind::Files ? m_launcher.library().sectionFolderPath(slot) : std::string();
     const DropResult result = AddDroppedShortcuts(decision, folder, *m_copier, m_launcher.services().messages,

@@ -10,13 +10,14 @@ using Files = std::optional<std::vector<std::string>>;
 
 namespace {
 
-TEST(DropDecision, ShortcutFilesAreKnownByTheirLastFourCharacters)
+TEST(DropDecision, ShortcutFilesAreKnownByTheirEnding)
 {
     const std::pair<const char*, bool> cases[] = {
         {"/home/u/Editor.lnk", true}, {"/home/u/Site.URL", true}, {"/x/Old Game.Pif", true},
         {".lnk", true},               {"/x/notes.txt", false},    {"/x/a.lnk.txt", false},
         {"/x/lnk", false},            {"lnk", false},             {"", false},
-        {"/x/archive.lnk/", false},
+        {"/x/archive.lnk/", false},   {"/usr/share/applications/editor.desktop", true},
+        {"/x/a.desktop.txt", false},
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(launcher::isShortcutFile(path), expected) << path;
