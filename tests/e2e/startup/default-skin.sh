@@ -27,6 +27,10 @@ cx=$((bw / 2)); cy=$((bh / 2))
 expected=$(x11_pixel "$background" "$cx" "$cy")
 seen=$(x11_pixel "$shot" $((x + cx)) $((y + cy)))
 [ "$seen" = "$expected" ] || e2e_fail "centre pixel is $seen, background has $expected"
+# The magenta corner of the background is cut out of the window: the (black)
+# desktop shows there.
+[ "$(x11_pixel "$background" 0 0)" = "255,0,255" ] || e2e_fail "the skin's corner is not magenta"
+[ "$(x11_pixel "$shot" "$x" "$y")" = "0,0,0" ] || e2e_fail "the window's magenta corner is not cut away"
 
 wmctrl -c Quorvex
 wait "$launcher" || e2e_fail "launcher exited with $?"
