@@ -64,7 +64,10 @@ function(quorvex_add_gtest)
 endfunction()
 
 # quorvex_add_script_test(NAME <name> SCRIPT <file> [TIMEOUT s] [LABELS ...])
-# A shell test (end-to-end tests drive the real binaries under Xvfb).
+# A shell test (end-to-end tests drive the real binaries under Xvfb). They
+# run one at a time: each has a display of its own, but their timing (key
+# polling, window manager round trips) must not depend on how busy the
+# machine is with other tests.
 function(quorvex_add_script_test)
   cmake_parse_arguments(ARG "" "NAME;SCRIPT;TIMEOUT" "LABELS" ${ARGN})
   if(NOT ARG_TIMEOUT)
@@ -75,6 +78,7 @@ function(quorvex_add_script_test)
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${ARG_NAME} PROPERTIES
     TIMEOUT ${ARG_TIMEOUT}
-    LABELS "${ARG_LABELS}"
+    RUN_SERIAL TRUE
+    LABELS "e2e;${ARG_LABELS}"
     ENVIRONMENT "QUORVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QUORVEX_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()

@@ -10,6 +10,8 @@ expect() {
     local what=$1 want=$2
     shift 2
     local got
+    # Let the server take the fake key events in before they are read.
+    sleep 0.2
     got=$("$probe" "$@" | awk '{print $2}' | paste -sd' ')
     if [ "$got" != "$want" ]; then
         echo "FAIL: $what: wanted '$want', got '$got'" >&2
