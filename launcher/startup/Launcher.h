@@ -87,8 +87,9 @@ public:
     QPixmap SectionBackground(int number) const;
     const QPixmap& Picture3() const { return m_picture3; }
 
-    // The window's behaviour, each wired up in its own file (see
-    // PendingSteps.cpp for those not in place yet).
+    // The window's behaviour, each part wired up in its own file:
+    // WindowInteraction.cpp, LauncherShade.cpp, DragAndDrop.cpp and
+    // LauncherDialogs.cpp.
     void ConnectWindowInteraction(); // pointer, buttons, sounds, dragging, shade, clock
     void ConnectDragAndDrop();       // files dragged over and dropped on the window
     void RollUp();                   // the window shade
@@ -112,8 +113,7 @@ private:
     void RestoreShadedState();
     std::string skinValue(const char* section, const char* key, int defaultValue);
 
-    // Steps whose work belongs to the skin loaders, the shortcut library, the
-    // window behaviour and the dialogs; see PendingSteps.cpp.
+    // The steps of start-up and of the library's reload (LauncherLibrary.cpp).
     SkinSource skinSource() const;
     bool skinLoaded(const SkinLoadErrors& errors);
 
