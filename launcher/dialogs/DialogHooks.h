@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QImage;
 class QWidget;
 
 namespace launcher {
@@ -16,6 +17,10 @@ struct DialogHooks {
     std::function<void(int milliseconds)> PauseWithEvents;
     // Gives the launcher window back the topmost state its skin asks for.
     std::function<void()> RestoreLauncherTopmost;
+    // Cuts a window's outline from its picture, every magenta pixel away,
+    // through a window-shape control of the window's own. Empty: the window
+    // masks itself.
+    std::function<void(QWidget& window, const QImage& picture)> OutlineWindow;
 
     void topmost(QWidget& window, bool on) const
     {

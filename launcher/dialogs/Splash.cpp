@@ -86,7 +86,10 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     // The status line belongs to start-up; it would sit under the Help button.
     m_status->setVisible(!about);
 
-    ApplyPictureOutline(*this, m_picture);
+    if (m_hooks.OutlineWindow)
+        m_hooks.OutlineWindow(*this, m_picture);
+    else
+        ApplyPictureOutline(*this, m_picture);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }

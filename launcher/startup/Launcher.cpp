@@ -54,7 +54,7 @@ StartupResult Launcher::Load()
     }
     m_hosted.setHotKeyUpHandler([this] { HotKeyUp(); });
 
-    m_splash = std::make_unique<Splash>();
+    m_splash = std::make_unique<Splash>(Splash::Mode::Startup, dialogHooks());
     m_splash->show();
     m_splash->repaint();
     m_pause(500);

@@ -2,6 +2,7 @@
 
 #include "launcher/config/AppPaths.h"
 #include "launcher/config/LauncherState.h"
+#include "launcher/dialogs/DialogHooks.h"
 #include "launcher/library/LaunchButtons.h"
 #include "launcher/library/ShortcutIconTable.h"
 #include "launcher/library/ShortcutLauncher.h"
@@ -100,6 +101,9 @@ public:
     void OpenSkinChooser();          // the skin-management button's window
     void ReloadAfterDrop();          // panels, icons and buttons after shortcuts were added
     void RemoveSkinFonts();
+    // What the launcher's small windows need from it: stacking, pauses and
+    // the outline of their own picture.
+    DialogHooks dialogHooks();
 
 private:
     friend class DragAndDrop; // the dwell switch fills the launch buttons itself

@@ -7,16 +7,21 @@
 #include "launcher/dialogs/Shortcuts.h"
 #include "launcher/skin/HotKeyText.h"
 
+#include <QImage>
+
 namespace launcher {
 
-namespace {
-
-DialogHooks hooksOf(Launcher& launcher)
+DialogHooks Launcher::dialogHooks()
 {
-    return {[&launcher](QWidget& window, bool on) { launcher.SetWindowTopmost(window, on); },
-            [&launcher](int milliseconds) { launcher.pause(milliseconds); },
-            [&launcher] { launcher.SetWindowTopmost(launcher.form(), launcher.windowSettings().alwaysOnTop); }};
+    return {[this](QWidget& window, bool on) { SetWindowTopmost(window, on); },
+            [this](int milliseconds) { pause(milliseconds); },
+            [this] { SetWindowTopmost(*m_form, m_settings.alwaysOnTop); },
+            [this](QWidget& window, const QImage& picture) {
+                m_hosted.outlineOtherWindow(window, QPixmap::fromImage(picture));
+            }};
 }
+
+namespace {
 
 // The chooser's questions and its restart go to the desktop. They are
 // members of the window itself, so they live exactly as long as it does.
@@ -62,7 +67,7 @@ private:
 void Launcher::ShowHelper()
 {
     // A window of its own that goes away with the launcher window.
-    auto* helper = new Helper(hooksOf(*this), m_form.get());
+    auto* helper = new Helper(dialogHooks(), m_form.get());
     helper->setAttribute(Qt::WA_DeleteOnClose);
     helper->show();
     SetWindowTopmost(*helper, true);
@@ -79,7 +84,7 @@ void Launcher::ShowShortcutsReminder()
                                 m_skin.actionButtons[static_cast<size_t>(ActionButton::Shortcut)].sounds[2]);
                         },
                         [this](const std::string& shortcuts) { m_services.shell.openFolder(shortcuts); }},
-                       hooksOf(*this), m_form.get());
+                       dialogHooks(), m_form.get());
     reminder.exec();
 }
 
@@ -92,7 +97,7 @@ void Launcher::OpenSkinChooser()
         open->activateWindow();
         return;
     }
-    auto* chooser = new DesktopChooseSkin(*this, hooksOf(*this));
+    auto* chooser = new DesktopChooseSkin(*this, dialogHooks());
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     chooser->show();
 }

@@ -365,14 +365,7 @@ void WindowInteraction::showAbout()
         m_about->raise();
         return;
     }
-    DialogHooks hooks;
-    Launcher& launcher = m_launcher;
-    hooks.SetWindowTopmost = [&launcher](QWidget& window, bool onTop) { launcher.SetWindowTopmost(window, onTop); };
-    hooks.PauseWithEvents = [&launcher](int milliseconds) { launcher.pause(milliseconds); };
-    hooks.RestoreLauncherTopmost = [&launcher] {
-        launcher.SetWindowTopmost(launcher.form(), launcher.windowSettings().alwaysOnTop);
-    };
-    m_about = Splash::showAbout(std::move(hooks));
+    m_about = Splash::showAbout(m_launcher.dialogHooks());
 }
 
 void WindowInteraction::setDwellTimerEnabled(bool enabled)

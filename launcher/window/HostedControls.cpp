@@ -79,12 +79,25 @@ void HostedControls::outline(Outline which, QWidget& window, const QPixmap& pict
 
 void HostedControls::setPicture(Outline which, const QPixmap& picture)
 {
-    IDispatchRef& control = shape(which);
-    if (!control)
-        return;
+    if (IDispatchRef& control = shape(which))
+        setShapePicture(control, picture);
+}
+
+void HostedControls::setShapePicture(IDispatchRef& control, const QPixmap& picture)
+{
     pc::Ref<pc::IPicture> shapePicture = pc::createPictureFromBitmap(toBitmap(picture));
     pc::Ref<pc::IDispatch> pictureDispatch = pc::queryInterface<pc::IDispatch>(shapePicture);
     pc::setPropertyByRef(control.get(), "ShapePicture", pc::Variant(pictureDispatch));
+}
+
+void HostedControls::outlineOtherWindow(QWidget& window, const QPixmap& picture)
+{
+    pc::Created<pc::IDispatch> created =
+        pc::createControl(pc::kFormShapeProgId, pc::formShapeLauncherDesignData(), m_site.get());
+    if (!created)
+        return;
+    pc::setProperty(created.object.get(), "hWnd", windowHandle(window));
+    setShapePicture(created.object, picture);
 }
 
 void HostedControls::setHotKey(const HotKeySetting& setting)

@@ -35,6 +35,11 @@ public:
     // Binds the shape control to the window, applying its outline.
     void bind(Outline which, QWidget& window);
 
+    // Outlines another window (the splash) through a window-shape control
+    // of its own, made for the purpose. The window keeps its outline after
+    // the control is gone.
+    void outlineOtherWindow(QWidget& window, const QPixmap& picture);
+
     void setHotKey(const HotKeySetting& setting);
     void setHotKeyEnabled(bool enabled);
     void setHotKeyUpHandler(std::function<void()> handler) { m_hotKeyUp = std::move(handler); }
@@ -42,6 +47,7 @@ public:
 private:
     using IDispatchRef = quorvex::platform::component::Ref<quorvex::platform::component::IDispatch>;
     IDispatchRef& shape(Outline which) { return which == Outline::Full ? m_formShape1 : m_formShape2; }
+    static void setShapePicture(IDispatchRef& control, const QPixmap& picture);
 
     quorvex::platform::component::Ref<quorvex::platform::component::AmbientSite> m_site;
     IDispatchRef m_formShape1;
