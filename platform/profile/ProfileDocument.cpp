@@ -32,6 +32,15 @@ std::optional<std::string_view> sectionName(std::string_view line)
     return trimmed(line.substr(1, close - 1));
 }
 
+// The value of a "Key=Value" line, without blanks and enclosing quotes.
+std::string_view valueOfLine(std::string_view content)
+{
+    std::string_view value = trimmed(content.substr(content.find('=') + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
 } // namespace
 
 ProfileDocument::ProfileDocument(std::string text)
@@ -86,21 +95,51 @@ ProfileDocument::KeyLocation ProfileDocument::locate(std::string_view section, s
     return location;
 }
 
+// The same rules as locate(): only the first section of a name counts, and
+// in it the first line of a key.
+void ProfileDocument::buildIndex() const
+{
+    m_index.emplace();
+    std::unordered_map<std::string, bool> sectionsSeen;
+    std::string current;
+    bool inFirstOccurrence = false;
+    size_t position = 0;
+    while (position < m_text.size()) {
+        const size_t newline = m_text.find('\n', position);
+        const size_t end = newline == std::string::npos ? m_text.size() : newline;
+        std::string_view content(m_text.data() + position, end - position);
+        position = newline == std::string::npos ? m_text.size() : newline + 1;
+        if (auto name = sectionName(content)) {
+            current = toLowerAscii(*name);
+            inFirstOccurrence = sectionsSeen.emplace(current, true).second;
+            continue;
+        }
+        if (!inFirstOccurrence)
+            continue;
+        std::string_view stripped = trimmed(content);
+        if (stripped.empty() || stripped.front() == ';')
+            continue;
+        const size_t equals = content.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string key = current + '\n' + toLowerAscii(trimmed(content.substr(0, equals)));
+        m_index->emplace(key, std::string(valueOfLine(content)));
+    }
+}
+
 std::optional<std::string> ProfileDocument::value(std::string_view section, std::string_view key) const
 {
-    const KeyLocation location = locate(section, key);
-    if (!location.keyLine)
+    if (!m_index)
+        buildIndex();
+    auto found = m_index->find(toLowerAscii(trimmed(section)) + '\n' + toLowerAscii(trimmed(key)));
+    if (found == m_index->end())
         return std::nullopt;
-    const Line& line = *location.keyLine;
-    std::string_view content(m_text.data() + line.begin, line.contentEnd - line.begin);
-    std::string_view value = trimmed(content.substr(content.find('=') + 1));
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    return found->second;
 }
 
 void ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
+    m_index.reset();
     const std::string_view newline = lineBreak();
     const KeyLocation location = locate(section, key);
     std::string entry = std::string(key) + "=" + std::string(value);

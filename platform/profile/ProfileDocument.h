@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace platform {
 
@@ -42,8 +43,12 @@ private:
 
     KeyLocation locate(std::string_view section, std::string_view key) const;
     std::string_view lineBreak() const;
+    void buildIndex() const;
 
     std::string m_text;
+    // Value of every key by lower-cased "section\nkey", built on the first
+    // read: a skin is read key by key, thousands of keys from one file.
+    mutable std::optional<std::unordered_map<std::string, std::string>> m_index;
 };
 
 } // namespace platform

@@ -66,3 +66,13 @@ TEST(ProfileDocument, CreatesSectionsUsingTheFilesLineBreaks)
     windows.setValue("B", "y", "2");
     EXPECT_EQ(windows.text(), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
 }
+
+TEST(ProfileDocument, ReadsAfterAWriteSeeTheNewValue)
+{
+    ProfileDocument doc("[A]\nk=1\n");
+    EXPECT_EQ(doc.value("A", "k"), "1"); // the first read indexes the text
+    doc.setValue("A", "k", "2");
+    doc.setValue("B", "new", "3");
+    EXPECT_EQ(doc.value("a", "K"), "2");
+    EXPECT_EQ(doc.value("B", "new"), "3");
+}
