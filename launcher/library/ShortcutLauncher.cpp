@@ -1,6 +1,7 @@
 #include "launcher/library/ShortcutLauncher.h"
 
 #include "launcher/library/ShortcutNames.h"
+#include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/shortcuts/DesktopEntry.h"
 #include "platform/shortcuts/InternetShortcut.h"
@@ -87,9 +88,12 @@ LaunchResult ShortcutLauncher::launchCaption(const std::string& sectionFolder, c
         return {LaunchOutcome::Failed, {}};
     if (const auto file = findShortcut(sectionFolder, caption, ShortcutKind::Internet)) {
         // Dropped files are not handed to a web address.
-        const std::optional<std::string> url = platform::readInternetShortcutUrl(*file);
-        if (!url)
+        std::string readError;
+        const std::optional<std::string> url = platform::readInternetShortcutUrl(*file, readError);
+        if (!url) {
+            platform::reportSkippedFile(readError);
             return {LaunchOutcome::Failed, {}};
+        }
         pause(100);
         return started(m_shell.openDocument(*url, sectionFolder), 100);
     }
@@ -108,8 +112,10 @@ LaunchResult ShortcutLauncher::launchCaption(const std::string& sectionFolder, c
 bool ShortcutLauncher::ResolveShortcut(const std::string& path)
 {
     const platform::LinkReadResult link = platform::readLinkFile(path);
-    if (!link.ok)
+    if (!link.ok) {
+        platform::reportSkippedFile(link.error);
         return false;
+    }
     m_record.LinkTarget = CutAtControlCharacter(link.info.target);
     m_record.LinkFolder = CutAtControlCharacter(link.info.workingFolder);
     m_record.LinkArguments = CutAtControlCharacter(link.info.arguments);
@@ -160,9 +166,12 @@ LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::
 LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, const std::string& sectionFolder,
                                                 const std::vector<std::string>& droppedFiles)
 {
-    const std::optional<platform::DesktopEntry> entry = platform::DesktopEntry::read(entryPath);
-    if (!entry)
+    std::string readError;
+    const std::optional<platform::DesktopEntry> entry = platform::DesktopEntry::read(entryPath, readError);
+    if (!entry) {
+        platform::reportSkippedFile(readError);
         return {LaunchOutcome::Failed, {}};
+    }
     if (entry->isLink()) {
         if (!platform::hasUrlScheme(entry->url()))
             return {LaunchOutcome::Failed, {}};

@@ -1,5 +1,8 @@
 #include "platform/desktop/FontTable.h"
 
+#include "platform/files/BoundedFileReader.h"
+
+#include <QByteArray>
 #include <QFontDatabase>
 #include <QString>
 
@@ -9,7 +12,13 @@ void QtFontTable::add(const std::string& fontFile)
 {
     if (m_ids.count(fontFile))
         return;
-    const int id = QFontDatabase::addApplicationFont(QString::fromStdString(fontFile));
+    std::string bytes;
+    if (std::string problem = BoundedFileReader(readLimits::kFontBytes).read(fontFile, bytes); !problem.empty()) {
+        reportSkippedFile(problem);
+        return;
+    }
+    const int id = QFontDatabase::addApplicationFontFromData(
+        QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (id >= 0)
         m_ids[fontFile] = id;
 }

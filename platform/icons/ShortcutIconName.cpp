@@ -1,5 +1,6 @@
 #include "platform/icons/ShortcutIconName.h"
 
+#include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/shortcuts/DesktopEntry.h"
 #include "platform/shortcuts/LinkFile.h"
@@ -27,8 +28,10 @@ std::string contentTypeIconName(const std::string& path, bool (*hasIcon)(const s
     if (std::filesystem::is_regular_file(status) && ::access(path.c_str(), X_OK) == 0)
         return kProgramIconName;
 
+    // Only a regular file's content is looked at: a FIFO would block the
+    // look and a device never end it.
     static const QMimeDatabase database;
-    const QMimeType type = std::filesystem::exists(status)
+    const QMimeType type = std::filesystem::is_regular_file(status)
         ? database.mimeTypeForFile(QString::fromStdString(path))
         : database.mimeTypeForFile(QString::fromStdString(path), QMimeDatabase::MatchExtension);
     const std::string specific = type.iconName().toStdString();
@@ -47,7 +50,9 @@ std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std:
     if (endsWith(lower, ".pif"))
         return kProgramIconName;
     if (endsWith(lower, ".desktop")) {
-        const std::optional<DesktopEntry> entry = DesktopEntry::read(path);
+        std::string readError;
+        const std::optional<DesktopEntry> entry = DesktopEntry::read(path, readError);
+        reportSkippedFile(readError);
         if (!entry)
             return {};
         if (entry->isLink() && entry->icon().empty())
@@ -56,6 +61,7 @@ std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std:
     }
     if (endsWith(lower, ".lnk")) {
         const LinkReadResult link = readLinkFile(path);
+        reportSkippedFile(link.error);
         if (!link.ok || link.info.target.empty())
             return {};
         return contentTypeIconName(link.info.target, hasIcon);

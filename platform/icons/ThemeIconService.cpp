@@ -1,5 +1,6 @@
 #include "platform/icons/ThemeIconService.h"
 
+#include "platform/files/BoundedFileReader.h"
 #include "platform/icons/ShortcutIconName.h"
 
 #include <QGuiApplication>
@@ -23,8 +24,16 @@ QIcon lookUp(const std::string& iconName)
     if (iconName.empty() || !QGuiApplication::instance())
         return {};
     const QString name = QString::fromStdString(iconName);
-    if (name.startsWith(u'/'))
+    if (name.startsWith(u'/')) {
+        // A desktop entry may name any file as its icon; Qt would open a FIFO
+        // and wait, or read a device without end.
+        const std::string problem = BoundedFileReader(readLimits::kBitmapBytes).check(iconName);
+        if (!problem.empty()) {
+            reportSkippedFile(problem);
+            return {};
+        }
         return QIcon(name);
+    }
     return QIcon::fromTheme(name);
 }
 

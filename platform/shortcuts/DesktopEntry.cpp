@@ -1,6 +1,7 @@
 #include "platform/shortcuts/DesktopEntry.h"
 
-#include <fstream>
+#include "platform/files/BoundedFileReader.h"
+
 #include <iterator>
 #include <string_view>
 
@@ -212,12 +213,13 @@ std::optional<DesktopEntry> DesktopEntry::parse(const std::string& text)
     return entry;
 }
 
-std::optional<DesktopEntry> DesktopEntry::read(const std::string& path)
+std::optional<DesktopEntry> DesktopEntry::read(const std::string& path, std::string& readError)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string text;
+    readError = BoundedFileReader(readLimits::kShortcutBytes).read(path, text);
+    if (!readError.empty())
         return std::nullopt;
-    return parse(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    return parse(text);
 }
 
 DesktopCommandResult buildDesktopCommands(const DesktopEntry& entry,

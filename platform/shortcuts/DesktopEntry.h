@@ -15,7 +15,9 @@ public:
     // [Desktop Entry] group.
     static std::optional<DesktopEntry> parse(const std::string& text);
     // Reads and parses a file; nothing when it cannot be read or parsed.
-    static std::optional<DesktopEntry> read(const std::string& path);
+    // `readError` is set, naming the file, when it could not be read at all
+    // (missing, not a regular file, larger than a shortcut can be).
+    static std::optional<DesktopEntry> read(const std::string& path, std::string& readError);
 
     const std::string& type() const { return m_type; }
     const std::string& name() const { return m_name; }

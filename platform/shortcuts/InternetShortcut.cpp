@@ -1,10 +1,9 @@
 #include "platform/shortcuts/InternetShortcut.h"
 
+#include "platform/files/BoundedFileReader.h"
 #include "platform/profile/ProfileDocument.h"
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 namespace platform {
 
@@ -23,12 +22,12 @@ bool hasUrlScheme(const std::string& text)
     return true;
 }
 
-std::optional<std::string> readInternetShortcutUrl(const std::string& path)
+std::optional<std::string> readInternetShortcutUrl(const std::string& path, std::string& readError)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string text;
+    readError = BoundedFileReader(readLimits::kShortcutBytes).read(path, text);
+    if (!readError.empty())
         return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const ProfileDocument document(std::move(text));
     std::optional<std::string> url = document.value("InternetShortcut", "URL");
     if (!url || !hasUrlScheme(*url))

@@ -9,7 +9,8 @@ namespace platform {
 // [InternetShortcut] section. Nothing when the file cannot be read, has no
 // address, or holds something that is not an absolute URL with a scheme (a
 // value such as "--help" must never reach a handler as an option).
-std::optional<std::string> readInternetShortcutUrl(const std::string& path);
+// `readError` is set, naming the file, when it could not be read at all.
+std::optional<std::string> readInternetShortcutUrl(const std::string& path, std::string& readError);
 
 // True for "scheme:rest" where the scheme starts with a letter and holds only
 // letters, digits, '+', '-' and '.'.

@@ -1,5 +1,7 @@
 #include "platform/shortcuts/LinkFile.h"
 
+#include "platform/files/BoundedFileReader.h"
+
 #include <liblnk.h>
 
 #include <fstream>
@@ -53,6 +55,11 @@ std::string describe(liblnk_error_t* error)
 LinkReadResult readLinkFile(const std::string& path)
 {
     LinkReadResult result;
+    // liblnk opens the file by name itself, so the kind and size are checked
+    // first: a FIFO would block its open and a device would never end.
+    result.error = BoundedFileReader(readLimits::kShortcutBytes).check(path);
+    if (!result.error.empty())
+        return result;
     liblnk_file_t* file = nullptr;
     liblnk_error_t* error = nullptr;
     if (liblnk_file_initialize(&file, &error) != 1) {

@@ -1,8 +1,9 @@
 #include "platform/sound/WavSound.h"
 
+#include "platform/files/BoundedFileReader.h"
+
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace platform {
@@ -230,17 +231,10 @@ WavResult decodeWav(std::span<const std::byte> bytes)
 
 WavResult loadWav(const std::filesystem::path& file)
 {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error)
-        return failure(file.string() + ": " + error.message());
-    if (size > kMaxSoundFileBytes)
-        return failure(file.string() + ": too large for a sound");
-    std::ifstream in(file, std::ios::binary);
-    std::vector<std::byte> bytes(size);
-    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
-        return failure(file.string() + ": cannot be read");
-    WavResult result = decodeWav(bytes);
+    std::string bytes;
+    if (std::string problem = BoundedFileReader(kMaxSoundFileBytes).read(file, bytes); !problem.empty())
+        return failure(problem);
+    WavResult result = decodeWav(std::as_bytes(std::span(bytes.data(), bytes.size())));
     if (!result.sound)
         result.error = file.string() + ": " + result.error;
     return result;

@@ -46,7 +46,9 @@ TEST(DesktopEntry, TextWithoutTheGroupIsRefused)
 {
     EXPECT_FALSE(platform::DesktopEntry::parse("Exec=rm -rf\n").has_value());
     EXPECT_FALSE(platform::DesktopEntry::parse("[Desktop Action x]\nExec=y\n").has_value());
-    EXPECT_FALSE(platform::DesktopEntry::read("/nonexistent/a.desktop").has_value());
+    std::string readError;
+    EXPECT_FALSE(platform::DesktopEntry::read("/nonexistent/a.desktop", readError).has_value());
+    EXPECT_NE(readError.find("/nonexistent/a.desktop"), std::string::npos);
 }
 
 TEST(DesktopEntry, LinkEntriesCarryTheirAddress)

@@ -20,7 +20,9 @@ TEST_P(InternetShortcutUrl, ReadsOnlyAbsoluteAddresses)
 {
     testsupport::TempFolder folder;
     const auto path = folder.write("site.url", GetParam().text);
-    EXPECT_EQ(platform::readInternetShortcutUrl(path.string()), GetParam().url);
+    std::string readError;
+    EXPECT_EQ(platform::readInternetShortcutUrl(path.string(), readError), GetParam().url);
+    EXPECT_EQ(readError, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InternetShortcut, MissingFileHasNoAddress)
 {
-    EXPECT_EQ(platform::readInternetShortcutUrl("/nonexistent/site.url"), std::nullopt);
+    std::string readError;
+    EXPECT_EQ(platform::readInternetShortcutUrl("/nonexistent/site.url", readError), std::nullopt);
+    EXPECT_NE(readError.find("/nonexistent/site.url"), std::string::npos);
 }
 
 TEST(InternetShortcut, SchemeRules)
