@@ -4,11 +4,12 @@
 #include "launcher/config/SkinFolders.h"
 #include "launcher/controls/SkinCheckBox.h"
 #include "launcher/skin/SkinFileNames.h"
+#include "launcher/skin/SkinPictures.h"
+#include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
 
 #include <QEvent>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -258,9 +259,10 @@ void ChooseSkin::showThumbnail(const std::string& skin)
                                  ? m_services.paths.AppFolder() + kNoThumbnailFileName
                                  : m_services.paths.SkinFolder(skin) + kThumbnailFileName;
     // A picture that cannot be read shows an empty frame.
-    QImageReader reader(QString::fromStdString(platform::resolveCaseInsensitive(file).string()));
-    const QImage image = reader.read();
-    m_picture1->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    const DecodedPicture decoded = DecodePictureFile(platform::resolveCaseInsensitive(file).string());
+    if (!decoded.missing)
+        platform::reportSkippedFile(decoded.error);
+    m_picture1->setPixmap(decoded.image.isNull() ? QPixmap() : QPixmap::fromImage(decoded.image));
     m_picture1->setProperty("source", QString::fromStdString(file));
 }
 

@@ -18,11 +18,11 @@ SkinLoadErrors LoadButtonStyles(const SkinSource& source, SkinDefinition& skin, 
     for (int i = 0; i < static_cast<int>(skin.styles.size()); ++i) {
         for (int state = 1; state <= 4; ++state) {
             const std::string file = StyleImageKey(i, state);
-            const QPixmap picture = LoadSkinPicture(source.folder(), file);
-            if (picture.isNull())
-                errors.push_back("missing or unreadable " + file);
+            const SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+            if (loaded.picture.isNull())
+                errors.push_back(loaded.error);
             else
-                images.ButtonIL[static_cast<size_t>(i)].add(QString("Button%1").arg(state), picture);
+                images.ButtonIL[static_cast<size_t>(i)].add(QString("Button%1").arg(state), loaded.picture);
         }
     }
     return errors;

@@ -18,7 +18,7 @@ namespace {
 void loadWindowBackgrounds(const SkinSource& source, int count, controls::ImageList& backgrounds)
 {
     for (int n = 0; n < count; ++n) {
-        const QPixmap picture = LoadSkinPicture(source.folder(), BackgroundFileName(source.skinName, n));
+        const QPixmap picture = LoadOptionalSkinPicture(source.folder(), BackgroundFileName(source.skinName, n));
         if (backgrounds.add(QString("Style%1").arg(n), picture) != controls::ImageList::AddResult::Added)
             return;
     }
@@ -29,12 +29,12 @@ void setUpSectionPanel(const SkinSource& source, int index, const SectionKeys& s
 {
     for (int state = 1; state <= kSectionStates; ++state) {
         const std::string file = SectionImageKey(index, state);
-        const QPixmap picture = LoadSkinPicture(source.folder(), file);
-        if (picture.isNull()) {
-            errors.push_back("missing or unreadable " + file);
+        const SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+        if (loaded.picture.isNull()) {
+            errors.push_back(loaded.error);
             continue;
         }
-        pictures.add(QString::fromStdString(file), picture);
+        pictures.add(QString::fromStdString(file), loaded.picture);
     }
     const QPixmap normal = pictures.picture(QString::fromStdString(SectionImageKey(index, 1)));
     panel.setBackgroundPicture(section.regionOnly ? QPixmap() : normal);

@@ -50,11 +50,12 @@ void loadActionButton(const SkinSource& source, int index, const ActionButtonKey
     const ActionButtonFiles& files = kActionButtonFiles[index];
     QPixmap up;
     for (int state = 0; state < 3; ++state) {
-        const QPixmap picture = LoadSkinPicture(source.folder(), files.files[state]);
-        if (picture.isNull()) {
-            errors.push_back("missing or unreadable " + std::string(files.files[state]));
+        const SkinPicture loaded = LoadSkinPicture(source.folder(), files.files[state]);
+        if (loaded.picture.isNull()) {
+            errors.push_back(loaded.error);
             continue;
         }
+        const QPixmap& picture = loaded.picture;
         images.add(files.keys[state], picture);
         if (state == 0)
             up = picture;
@@ -102,9 +103,10 @@ void setUpFilmLoop(const SkinSource& source, int number, const FilmLoopKeys& loo
         return;
     }
     const std::string file = FilmLoopFileName(number);
-    const QPixmap strip = LoadSkinPicture(source.folder(), file);
+    const SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+    const QPixmap& strip = loaded.picture;
     if (strip.isNull()) {
-        errors.push_back("missing or unreadable " + file);
+        errors.push_back(loaded.error);
         panel.hide();
         return;
     }
@@ -150,7 +152,7 @@ SkinLoadErrors LoadSkinOptions(const SkinSource& source, QSize screenPx, SkinDef
     controls.shading->setVisible(shading.shadingSize() > 0);
 
     // A skin without a shade picture still loads; shading then keeps to the strip.
-    const QPixmap shade = LoadSkinPicture(source.folder(), kShadeFileName);
+    const QPixmap shade = LoadOptionalSkinPicture(source.folder(), kShadeFileName);
     if (!shade.isNull())
         images.ShadeIL.add("ShadeSkin", shade);
 

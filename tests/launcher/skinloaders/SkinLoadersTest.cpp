@@ -97,6 +97,24 @@ TEST_F(SkinLoaderTest, MissingRequiredPicturesAreNamed)
     EXPECT_NE(errors[1].find("FilmLoop2.bmp"), std::string::npos);
 }
 
+// A picture that decodes only partly is no picture: a required one refuses
+// the skin, an optional one is as good as missing.
+TEST_F(SkinLoaderTest, CutPicturesCountAsMissing)
+{
+    ini("[Shading]\nWidth=100\nHeight=10\n");
+    actionButtons();
+    picture("shade.bmp", 100, 12);
+    for (const char* file : {"Exit_hover.bmp", "shade.bmp"})
+        std::filesystem::resize_file(app.path() / "skins/Test" / file, 100);
+    const SkinLoadErrors errors = LoadSkinOptions(source(), QSize(800, 600), skin, settings, form.controls(),
+                                                  form.images());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("Exit_hover.bmp"), std::string::npos);
+    EXPECT_NE(errors[0].find("cut short"), std::string::npos);
+    EXPECT_FALSE(form.images().ExitIL.contains("ExitHover"));
+    EXPECT_FALSE(form.images().ShadeIL.contains("ShadeSkin"));
+}
+
 TEST_F(SkinLoaderTest, ClockShadeStripAndFilmLoop)
 {
     ini("[Clock]\nLeft=5\nTop=6\nWidth=50\nHeight=12\nAlignment=2\nFontColor=00FF00\nFontSize=9\n"
