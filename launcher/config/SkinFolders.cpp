@@ -18,14 +18,25 @@ bool hasIniExtension(const std::string& name)
     return name.size() >= 4 && platform::toLowerAscii(name.substr(name.size() - 4)) == ".ini";
 }
 
+bool holdsOwnIni(const std::vector<std::string>& files, const std::string& folder)
+{
+    for (const std::string& file : files)
+        if (platform::equalsIgnoringCase(file, folder + ".ini"))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string NormaliseSkinFolders(const AppPaths& paths)
 {
     const fs::path skins = paths.SkinsFolder();
     for (const std::string& folder : platform::listEntries(skins, platform::EntryKind::Folders)) {
+        const std::vector<std::string> files = platform::listEntries(skins / folder, platform::EntryKind::Files);
+        if (holdsOwnIni(files, folder))
+            continue;
         std::string iniName;
-        for (const std::string& file : platform::listEntries(skins / folder, platform::EntryKind::Files)) {
+        for (const std::string& file : files) {
             if (hasIniExtension(file)) {
                 iniName = file;
                 break;
@@ -34,8 +45,6 @@ std::string NormaliseSkinFolders(const AppPaths& paths)
         if (iniName.empty())
             return "skin folder " + folder + " holds no .ini file";
         const std::string baseName = iniName.substr(0, iniName.size() - 4);
-        if (platform::equalsIgnoringCase(baseName, folder))
-            continue;
         std::error_code error;
         if (fs::exists(skins / baseName, error))
             return "cannot rename skin folder " + folder + " to " + baseName + ": the name is taken";
@@ -44,6 +53,12 @@ std::string NormaliseSkinFolders(const AppPaths& paths)
             return "cannot rename skin folder " + folder + " to " + baseName + ": " + error.message();
     }
     return {};
+}
+
+bool IsSkinFolderName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
 }
 
 std::vector<std::string> ListSkins(const AppPaths& paths)

@@ -1,7 +1,10 @@
 #include "launcher/skin/SkinCheck.h"
 
 #include "launcher/skin/SkinFileNames.h"
+#include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
+
+#include <algorithm>
 
 #include <filesystem>
 #include <system_error>
@@ -9,6 +12,35 @@
 namespace launcher {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+size_t longestLine(std::string_view text)
+{
+    size_t longest = 0;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    return longest;
+}
+
+// Why the launcher could not use the definition file at all, or empty.
+std::string definitionFileProblem(const std::string& path)
+{
+    std::string bytes;
+    if (std::string problem = platform::BoundedFileReader(platform::readLimits::kIniBytes).read(path, bytes);
+        !problem.empty())
+        return problem;
+    if (bytes.find('\0') != std::string::npos)
+        return "cannot understand " + path + ": it holds NUL bytes (an unknown text encoding)";
+    if (const size_t longest = longestLine(bytes); longest > kMaxDefinitionLineBytes)
+        return "cannot understand " + path + ": a line of " + std::to_string(longest) + " bytes (line breaks missing?)";
+    return {};
+}
+
+} // namespace
 
 std::vector<SkinFile> SkinPictureFiles(const SkinDefinition& skin, const std::string& skinName)
 {
@@ -74,16 +106,20 @@ SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string
     report.iniPath = platform::resolveCaseInsensitive(folder / (report.skinName + ".ini")).string();
     if (!fs::exists(report.iniPath, error))
         report.warnings.push_back("no definition file " + report.skinName + ".ini; every key takes its default");
+    else if (std::string problem = definitionFileProblem(report.iniPath); !problem.empty())
+        report.errors.push_back(problem + "; every key would take its default");
 
     SkinReadResult read = ReadSkinDefinition(store, report.iniPath);
     report.corrections = std::move(read.corrections);
 
     for (const SkinFile& file : SkinPictureFiles(read.definition, report.skinName)) {
         const std::string path = platform::resolveCaseInsensitive(folder / file.name).string();
-        if (canLoadPicture(path))
+        const std::string problem = canLoadPicture(path);
+        if (problem.empty())
             continue;
-        const std::string what = (fs::exists(path, error) ? "unreadable picture " : "missing ") + file.name +
-                                 " (" + file.purpose + ")";
+        const std::string what = fs::exists(path, error)
+            ? "unusable picture " + file.name + " (" + file.purpose + "): " + problem
+            : "missing " + file.name + " (" + file.purpose + ")";
         (file.required ? report.errors : report.warnings).push_back(what);
     }
     return report;

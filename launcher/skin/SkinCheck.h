@@ -29,12 +29,19 @@ struct SkinCheckReport {
     std::vector<std::string> lines() const;
 };
 
-// Tells whether the picture at a path can be loaded (exists, readable, a picture).
-using PictureProbe = std::function<bool(const std::string& path)>;
+// Why the picture at a path cannot be loaded (missing, unreadable, not a
+// picture, cut short); empty when it can.
+using PictureProbe = std::function<std::string(const std::string& path)>;
+
+// No line of a definition file is longer than this; a longer one means the
+// line breaks are missing or not ones the launcher knows, and the keys
+// behind it are lost.
+inline constexpr size_t kMaxDefinitionLineBytes = 64 * 1024;
 
 // Checks a skin folder the way the launcher would load it: the definition
-// file (named after the folder), every value that had to be corrected, and
-// every picture the skin needs.
+// file (named after the folder; one that exists but cannot be read or
+// understood is an error), every value that had to be corrected, and every
+// picture the skin needs.
 SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string& skinFolder,
                                 const PictureProbe& canLoadPicture);
 

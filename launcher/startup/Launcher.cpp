@@ -5,12 +5,12 @@
 #include "launcher/controls/Twips.h"
 #include "launcher/dialogs/Splash.h"
 #include "launcher/skin/SkinFileNames.h"
+#include "launcher/skin/SkinPictures.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/DirectoryListing.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QImageReader>
 
 #include <cstdio>
 #include <filesystem>
@@ -83,6 +83,11 @@ StartupResult Launcher::Load()
 
     m_state.CurrentSkin =
         ReadIniValue(m_services.profiles, m_paths.LauncherIniPath(), "Options", "StartupSkin", kDefaultSkin);
+    if (!IsSkinFolderName(m_state.CurrentSkin)) {
+        std::fprintf(stderr, "quorvex: StartupSkin does not name a folder in the skins folder; using %s\n",
+                     kDefaultSkin);
+        m_state.CurrentSkin = kDefaultSkin;
+    }
 
     if (!LoadSkinBackground()) {
         m_splash.reset();
@@ -231,19 +236,13 @@ void Launcher::CreateFirstRunFolders()
 
 bool Launcher::LoadSkinBackground()
 {
-    m_picture1 = QPixmap();
-    const std::string file = platform::resolveCaseInsensitive(m_paths.SkinFolder(m_state.CurrentSkin) +
-                                                              m_state.CurrentSkin + ".bmp")
-                                 .string();
-    QImageReader reader(QString::fromStdString(file));
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        std::fprintf(stderr, "quorvex: cannot load the background %s: %s\n", file.c_str(),
-                     reader.errorString().toLocal8Bit().constData());
+    SkinPicture loaded = LoadSkinPicture(m_paths.SkinFolder(m_state.CurrentSkin), m_state.CurrentSkin + ".bmp");
+    m_picture1 = std::move(loaded.picture);
+    if (m_picture1.isNull()) {
+        std::fprintf(stderr, "quorvex: cannot load the background: %s\n", loaded.error.c_str());
         return false;
     }
-    m_picture1 = QPixmap::fromImage(image);
-    return !m_picture1.isNull();
+    return true;
 }
 
 void Launcher::SizeWindowToPicture(const QPixmap& picture)

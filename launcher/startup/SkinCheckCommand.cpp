@@ -1,10 +1,9 @@
 #include "launcher/startup/SkinCheckCommand.h"
 
 #include "launcher/skin/SkinCheck.h"
+#include "launcher/skin/SkinPictures.h"
 #include "platform/profile/FileProfileStore.h"
 
-#include <QImageReader>
-#include <QString>
 
 #include <cstdio>
 
@@ -14,8 +13,7 @@ int RunSkinCheck(const std::string& skinFolder)
 {
     platform::FileProfileStore store;
     const SkinCheckReport report = CheckSkinFolder(store, skinFolder, [](const std::string& path) {
-        QImageReader reader(QString::fromStdString(path));
-        return reader.canRead() && !reader.read().isNull();
+        return DecodePictureFile(path).error;
     });
     for (const std::string& line : report.lines())
         std::printf("%s\n", line.c_str());

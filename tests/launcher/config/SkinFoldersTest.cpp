@@ -41,6 +41,33 @@ TEST(NormaliseSkinFolders, StopsWhenTheNewNameIsTakenWithoutTouchingEither)
     EXPECT_EQ(app.read("skins/Night/Night.ini"), "night's");
 }
 
+// A skin beside a stray desktop.ini or a backup copy was once renamed to
+// whichever INI the folder listed first, and never loaded again.
+TEST(NormaliseSkinFolders, KeepsAFolderThatHoldsItsOwnDefinitionFile)
+{
+    for (const char* own : {"Dusk.ini", "dusk.INI"}) {
+        SCOPED_TRACE(own);
+        TempFolder app;
+        for (const char* other : {"a-backup.ini", "desktop.ini", "zz.ini"})
+            app.write(std::string("skins/Dusk/") + other, "");
+        app.write(std::string("skins/Dusk/") + own, "[SkinInfo]\n");
+        EXPECT_EQ(NormaliseSkinFolders(AppPaths(app.str())), "");
+        EXPECT_EQ(app.read(std::string("skins/Dusk/") + own), "[SkinInfo]\n");
+        EXPECT_EQ(ListSkins(AppPaths(app.str())), (std::vector<std::string>{"Dusk"}));
+    }
+}
+
+TEST(IsSkinFolderName, AcceptsOnlyANameDirectlyInsideTheSkinsFolder)
+{
+    for (const char* name : {"Slatewise", "two words", "dots.in.name", "..hidden-looking", "Ünïcode"})
+        EXPECT_TRUE(IsSkinFolderName(name)) << name;
+    for (std::string_view name : {std::string_view(""), std::string_view("."), std::string_view(".."),
+                                  std::string_view("../outside"), std::string_view("sub/folder"),
+                                  std::string_view("/etc"), std::string_view("trailing/"),
+                                  std::string_view("nul\0byte", 8)})
+        EXPECT_FALSE(IsSkinFolderName(name)) << name;
+}
+
 TEST(NormaliseSkinFolders, MissingSkinsFolderIsHarmless)
 {
     TempFolder app;

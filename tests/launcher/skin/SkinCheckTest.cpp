@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace launcher;
 using testsupport::TempFolder;
@@ -14,10 +18,10 @@ namespace {
 
 // Any file with some bytes counts as a picture here; the launcher's own probe
 // decodes it.
-bool nonEmptyFile(const std::string& path)
+std::string nonEmptyFile(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::file_size(path, error) > 0 && !error;
+    return std::filesystem::file_size(path, error) > 0 && !error ? "" : "empty";
 }
 
 void writeActionButtons(const TempFolder& folder, const std::string& skin)
@@ -64,7 +68,7 @@ TEST(SkinCheck, ListsEveryMissingRequiredPictureAndCorrection)
     EXPECT_TRUE(mentions(lines, "error: missing Holey.bmp"));
     EXPECT_TRUE(mentions(lines, "error: missing section00_2.bmp"));
     EXPECT_FALSE(mentions(lines, "section00_1.bmp"));
-    EXPECT_TRUE(mentions(lines, "error: unreadable picture style000_4.bmp"));
+    EXPECT_TRUE(mentions(lines, "error: unusable picture style000_4.bmp (button style 0): empty"));
     EXPECT_TRUE(mentions(lines, "error: missing FilmLoop2.bmp"));
     EXPECT_TRUE(mentions(lines, "warning: missing shade.bmp"));
     EXPECT_TRUE(mentions(lines, "warning: missing thumbnail.bmp"));
@@ -76,4 +80,77 @@ TEST(SkinCheck, MissingFolderIsAnError)
     TempFolder app;
     platform::FileProfileStore store;
     EXPECT_FALSE(CheckSkinFolder(store, app.str() + "nothing", nonEmptyFile).loadable());
+}
+
+// The launcher reads a definition file it cannot read or understand as if it
+// were empty, so every key takes its default; the check once called such a
+// skin loadable with no warnings at all.
+TEST(SkinCheck, DefinitionFileThatCannotBeUsedIsAnError)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const TempFolder& app, const std::string& ini)> make;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"folder", [](const TempFolder&, const std::string& ini) { std::filesystem::create_directory(ini); },
+         "folder"},
+        {"fifo", [](const TempFolder&, const std::string& ini) { ::mkfifo(ini.c_str(), 0644); }, "pipe"},
+        {"UTF-16 without a byte-order mark",
+         [](const TempFolder& app, const std::string&) {
+             app.write("skins/Odd/Odd.ini", std::string("[\0S\0k\0i\0n\0I\0n\0f\0o\0]\0\n\0", 22));
+         },
+         "NUL"},
+        {"one line of 10 MB",
+         [](const TempFolder& app, const std::string&) {
+             app.write("skins/Odd/Odd.ini", "[SkinInfo]\rSectionNum=0\r" + std::string(10'000'000, ';'));
+         },
+         "line of 10000024 bytes"},
+        {"larger than a definition file may be",
+         [](const TempFolder& app, const std::string& ini) {
+             app.write("skins/Odd/Odd.ini", "[SkinInfo]\n");
+             std::filesystem::resize_file(ini, (16u << 20) + 1);
+         },
+         "larger than"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TempFolder app;
+        app.write("skins/Odd/Odd.bmp", "BM");
+        writeActionButtons(app, "Odd");
+        const std::string ini = app.str() + "skins/Odd/Odd.ini";
+        test.make(app, ini);
+        platform::FileProfileStore store;
+        const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Odd", nonEmptyFile);
+        EXPECT_FALSE(report.loadable());
+        ASSERT_FALSE(report.errors.empty());
+        EXPECT_NE(report.errors[0].find(ini), std::string::npos) << report.errors[0];
+        EXPECT_NE(report.errors[0].find(test.reason), std::string::npos) << report.errors[0];
+    }
+}
+
+// Root reads any file, so the check runs in a child that has become nobody.
+TEST(SkinCheck, DefinitionFileWithoutReadPermissionIsAnError)
+{
+    TempFolder app;
+    app.write("skins/Shut/Shut.ini", "[SkinInfo]\nSectionNum=0\n");
+    app.write("skins/Shut/Shut.bmp", "BM");
+    writeActionButtons(app, "Shut");
+    std::filesystem::permissions(app.path() / "skins/Shut/Shut.ini", std::filesystem::perms::none);
+    std::filesystem::permissions(app.path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_exec);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        platform::FileProfileStore store;
+        const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Shut", nonEmptyFile);
+        ::_exit(!report.loadable() && mentions(report.lines(), "Permission denied") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "cannot become an unprivileged user";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
