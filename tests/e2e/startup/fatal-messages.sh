@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up gives up with its two messages: a skin without its background, and
-# a program folder without skins. The message box waits for OK; the program
+# Start-up gives up with its two messages: a skin without a usable background
+# (missing, cut short, not a file), and a program folder without skins. The message box waits for OK; the program
 # then ends with a failure status.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
@@ -31,6 +31,18 @@ expect_fatal() {
 e2e_make_app missing_background
 rm -f "$missing_background/skins/Slatewise/Slatewise.bmp"
 expect_fatal "$missing_background" "Cannot load skin!"
+
+# A background cut short once decoded into a black, unshaped window.
+e2e_make_app cut_background
+truncate -s 100 "$cut_background/skins/Slatewise/Slatewise.bmp"
+expect_fatal "$cut_background" "Cannot load skin!"
+grep -qF "cut short" "$cut_background/stderr.log" || e2e_fail "stderr does not say the background is cut short"
+
+# A FIFO in place of the background is refused at once, not waited on.
+e2e_make_app fifo_background
+rm -f "$fifo_background/skins/Slatewise/Slatewise.bmp"
+mkfifo "$fifo_background/skins/Slatewise/Slatewise.bmp"
+expect_fatal "$fifo_background" "Cannot load skin!"
 
 e2e_make_app no_skins
 rm -rf "$no_skins/skins"/*
