@@ -105,6 +105,11 @@ TEST_F(StartupTest, UnloadableBackgroundsEndWithCannotLoadSkin)
         {"background missing", [](const TempFolder& f) { f.write("skins/Slatewise/Slatewise.ini", ""); }},
         {"background not a picture",
          [](const TempFolder& f) { f.write("skins/Slatewise/Slatewise.bmp", "BM but not really"); }},
+        {"background cut short",
+         [](const TempFolder& f) {
+             writeSkin(f, "Slatewise");
+             std::filesystem::resize_file(f.path() / "skins/Slatewise/Slatewise.bmp", 100);
+         }},
         {"start-up skin has no folder",
          [](const TempFolder& f) {
              writeSkin(f, "Other");
@@ -139,6 +144,27 @@ TEST_F(StartupTest, StartupSkinComesFromTheLauncherFileWithSlatewiseAsDefault)
     EXPECT_EQ(dusk->state().CurrentSkin, "Dusk");
     EXPECT_EQ(dusk->form().size(), QSize(140, 90)); // the window is the background's size
     EXPECT_EQ(dusk->SkinNames(), (std::vector<std::string>{"Dusk", "Slatewise"}));
+}
+
+// StartupSkin=../outside once loaded, and wrote to, a skin outside the
+// skins folder.
+TEST_F(StartupTest, StartupSkinOutsideTheSkinsFolderIsTreatedAsNotSet)
+{
+    addSkin("Slatewise", 100, 50);
+    writeSkin(app, "Nested", 140, 90);
+    std::filesystem::rename(app.path() / "skins/Nested", app.path() / "outside");
+    const std::string outsideIni = "[SkinInfo]\nActionButtonStyles=0\n";
+    app.write("outside/outside.ini", outsideIni);
+    std::filesystem::rename(app.path() / "outside/Nested.bmp", app.path() / "outside/outside.bmp");
+    for (const char* name : {"../outside", "Slatewise/../../outside", "..", "/etc"}) {
+        SCOPED_TRACE(name);
+        app.write("Quorvex.ini", std::string("[Options]\nStartupSkin=") + name + "\n");
+        auto launcher = makeLauncher();
+        ASSERT_EQ(launcher->Load(), StartupResult::Running);
+        EXPECT_EQ(launcher->state().CurrentSkin, "Slatewise");
+        launcher->QueryUnload();
+        EXPECT_EQ(app.read("outside/outside.ini"), outsideIni);
+    }
 }
 
 TEST_F(StartupTest, StoredPositionWinsOverPlacementUnlessNegative)
