@@ -4,7 +4,6 @@
 
 #include <liblnk.h>
 
-#include <fstream>
 #include <vector>
 
 namespace platform {
@@ -32,14 +31,15 @@ std::string readText(liblnk_file_t* file, SizeGetter sizeOf, TextGetter textOf)
 
 // The window state from the fixed header. liblnk's own query for it returns
 // the header's file-size field in the packaged release, so it is not used.
-uint32_t readShowCommand(const std::string& path)
+uint32_t readShowCommand(const std::string& fileBytes)
 {
-    constexpr std::streamoff kShowCommandOffset = 60;
-    unsigned char bytes[4] = {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in.seekg(kShowCommandOffset) || !in.read(reinterpret_cast<char*>(bytes), sizeof bytes))
+    constexpr size_t kShowCommandOffset = 60;
+    if (fileBytes.size() < kShowCommandOffset + 4)
         return 0;
-    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+    const auto byte = [&](size_t i) {
+        return static_cast<uint32_t>(static_cast<unsigned char>(fileBytes[kShowCommandOffset + i]));
+    };
+    return byte(0) | (byte(1) << 8) | (byte(2) << 16) | (byte(3) << 24);
 }
 
 std::string describe(liblnk_error_t* error)
@@ -55,9 +55,11 @@ std::string describe(liblnk_error_t* error)
 LinkReadResult readLinkFile(const std::string& path)
 {
     LinkReadResult result;
-    // liblnk opens the file by name itself, so the kind and size are checked
-    // first: a FIFO would block its open and a device would never end.
-    result.error = BoundedFileReader(readLimits::kShortcutBytes).check(path);
+    // liblnk opens the file by name itself, so the file is read through the
+    // bounded reader first: a FIFO would block liblnk's open and a device
+    // would never end.
+    std::string bytes;
+    result.error = BoundedFileReader(readLimits::kShortcutBytes).read(path, bytes);
     if (!result.error.empty())
         return result;
     liblnk_file_t* file = nullptr;
@@ -80,7 +82,7 @@ LinkReadResult readLinkFile(const std::string& path)
                                   liblnk_file_get_utf8_working_directory);
     info.arguments = readText(file, liblnk_file_get_utf8_command_line_arguments_size,
                               liblnk_file_get_utf8_command_line_arguments);
-    if (const uint32_t show = readShowCommand(path); show != 0)
+    if (const uint32_t show = readShowCommand(bytes); show != 0)
         info.showCommand = static_cast<int>(show);
 
     liblnk_file_close(file, nullptr);
