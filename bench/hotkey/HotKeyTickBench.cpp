@@ -2,6 +2,8 @@
 // With a display (DISPLAY set) the X11 backend is measured as well, which
 // includes the round trip to the server.
 #include "hotkey/control/HotKeyReceiverCore.h"
+#include "platform/keystate/KeyboardStateService.h"
+#include "platform/keystate/ScriptedKeyboard.h"
 #include "platform/keystate/X11KeyState.h"
 
 #include <benchmark/benchmark.h>
@@ -44,6 +46,16 @@ void BM_IdleTickLogicOnly(benchmark::State& state)
     runTicks(state, keys);
 }
 BENCHMARK(BM_IdleTickLogicOnly);
+
+// The tick and the key-state service's own bookkeeping (keymap, counts, the
+// memory per key), over a keyboard that answers at once.
+void BM_IdleTickServiceLogic(benchmark::State& state)
+{
+    platform::ScriptedKeyboard keyboard;
+    platform::KeyboardStateService keys(keyboard);
+    runTicks(state, keys);
+}
+BENCHMARK(BM_IdleTickServiceLogic);
 
 void BM_IdleTickX11(benchmark::State& state)
 {

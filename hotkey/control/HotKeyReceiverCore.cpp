@@ -118,26 +118,48 @@ void HotKeyReceiverCore::setAltKey(bool down)
     changed("AltKey");
 }
 
-// The whole 16-bit state is compared, not only the down bit: a press seen
-// first as 0x8001 (down, went down) and then as 0x8000 (down) raises Down
-// twice, and a tap between two polls (1, then 0) raises Up twice. A change
-// seen while the modifiers do not match is neither stored nor raised, so it
-// is reported at the first tick at which they match again.
+// A down state is compared on the whole 16-bit value, not only the down bit:
+// a press seen first as 0x8001 (down, went down) and then as 0x8000 (down)
+// raises Down twice. A down state seen while the modifiers do not match is
+// neither stored nor raised, so it is reported at the first tick at which
+// they match while the key is still held.
+//
+// An up state raises Up once per release: when the key was last seen down,
+// or when it went down and up again since the previous tick (1). The 0 that
+// follows a tap is the same release and raises nothing. An up state seen
+// while the modifiers do not match ends the combination there: it is stored
+// without an event, so nothing is left over for a later press of a modifier.
 void HotKeyReceiverCore::tick()
 {
-    bool modifiersMatch = true;
-    if (m_rule == ModifierRule::Exact) {
-        const bool shift = m_keyState.asyncKeyState(vk::kShift) < 0;
-        const bool ctrl = m_keyState.asyncKeyState(vk::kControl) < 0;
-        const bool alt = m_keyState.asyncKeyState(vk::kMenu) < 0;
-        modifiersMatch = shift == m_shiftKey && ctrl == m_ctrlKey && alt == m_altKey;
-    }
+    const bool modifiersMatch = m_rule == ModifierRule::Ignore || modifiersHeld();
     const std::int32_t state = m_keyState.asyncKeyState(m_maskKey);
-    if (state == m_lastState || !modifiersMatch)
+    if (state < 0) {
+        if (state == m_lastState || !modifiersMatch)
+            return;
+        m_lastState = state;
+        if (m_onEvent)
+            m_onEvent(HotKeyEvent::Down);
         return;
+    }
+    const bool released = m_lastState < 0 || (state & platform::kKeyWentDown) != 0;
     m_lastState = state;
-    if (m_onEvent)
-        m_onEvent(state < 0 ? HotKeyEvent::Down : HotKeyEvent::Up);
+    if (released && modifiersMatch && m_onEvent)
+        m_onEvent(HotKeyEvent::Up);
+}
+
+// A required modifier counts when it was held at any moment since the
+// previous tick, so a combination pressed and let go within one interval
+// still matches; a modifier that must be up only has to be up now.
+bool HotKeyReceiverCore::modifiersHeld()
+{
+    const auto matches = [this](int virtualKey, bool required) {
+        const platform::KeyActivity activity = m_keyState.keyActivity(virtualKey);
+        return required ? activity.heldSince() : !activity.downNow;
+    };
+    const bool shift = matches(vk::kShift, m_shiftKey);
+    const bool ctrl = matches(vk::kControl, m_ctrlKey);
+    const bool alt = matches(vk::kMenu, m_altKey);
+    return shift && ctrl && alt;
 }
 
 void HotKeyReceiverCore::seedLastState()

@@ -67,6 +67,7 @@ public:
 
 private:
     void seedLastState();
+    bool modifiersHeld();
     void changed(std::string_view name);
 
     ModifierRule m_rule;

@@ -55,6 +55,16 @@ inline constexpr int kScroll = 145;
 inline constexpr std::uint16_t kKeyDownNow = 0x8000;
 inline constexpr std::uint16_t kKeyWentDown = 0x0001;
 
+// What a key did since the previous query of that same key.
+struct KeyActivity {
+    bool downNow = false;
+    bool pressedSince = false;
+    bool releasedSince = false;
+
+    // Down at some moment since the previous query, or now.
+    bool heldSince() const { return downNow || pressedSince || releasedSince; }
+};
+
 // The asynchronous, system-wide key-state query. The result is a 16-bit
 // state: bit 15 set while the key is down, bit 0 set when the key went down
 // since the previous query of that same key. Any code is accepted; a code
@@ -63,6 +73,14 @@ class KeyStateService {
 public:
     virtual ~KeyStateService() = default;
     virtual std::int16_t asyncKeyState(int virtualKey) = 0;
+    // The same query with the releases as well. Like asyncKeyState, it
+    // starts the key's next "since". A service that sees no releases reports
+    // none.
+    virtual KeyActivity keyActivity(int virtualKey)
+    {
+        const std::int16_t state = asyncKeyState(virtualKey);
+        return {state < 0, (state & kKeyWentDown) != 0, false};
+    }
 };
 
 // Reports every key up. For hosts without a keyboard to watch.

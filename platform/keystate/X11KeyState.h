@@ -1,22 +1,19 @@
 #pragma once
 
 #include "platform/keystate/KeyStateService.h"
+#include "platform/keystate/X11Keysyms.h"
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace quorvex::platform {
 
-// The X11 keysyms that stand for a virtual-key code (empty for mouse buttons
-// and for codes with no key behind them). Letters give their lower-case
-// keysym, which is what the keyboard map holds at the first level.
-std::vector<unsigned long> keysymsForVirtualKey(int virtualKey);
+class KeyboardStateService;
+class X11KeyboardSource;
 
-// Key state read from the X server with XQueryKeymap (and XQueryPointer for
-// the mouse buttons) over a display connection of its own, so that it never
-// disturbs the toolkit's connection. Without a display it says so once on
-// standard error and reports every key up.
+// The key state of the X server's keyboard: the service's logic over an X11
+// keyboard source of its own. Without a display it says so once on standard
+// error and reports every key up.
 class X11KeyState final : public KeyStateService {
 public:
     // displayName empty: the DISPLAY environment variable.
@@ -26,11 +23,14 @@ public:
     X11KeyState& operator=(const X11KeyState&) = delete;
 
     bool isConnected() const;
+    // Whether presses between two queries are seen (XInput 2).
+    bool seesTaps() const;
     std::int16_t asyncKeyState(int virtualKey) override;
+    KeyActivity keyActivity(int virtualKey) override;
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> m_impl;
+    std::unique_ptr<X11KeyboardSource> m_source;
+    std::unique_ptr<KeyboardStateService> m_service;
 };
 
 } // namespace quorvex::platform

@@ -5,10 +5,7 @@ set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/e2e/hotkey/hotkey-session.sh"
 hotkey_session_start
 
-printf 'Interval=i4:100\nMaskKey=i4:112\nCtrlKey=bool:true\n' > "$work/hotkey.bag"
-"$bin/quorvex-hotkey-host" --run --bag "$work/hotkey.bag" > "$work/events.txt" 2> "$work/host.err" &
-host_pid=$!
-wait_for_file_text "$work/host.err" "watching"
+hotkey_run_host 'Interval=i4:100\nMaskKey=i4:112\nCtrlKey=bool:true\n'
 
 # Each step waits several polling periods.
 step() { xdotool "$@"; sleep 0.5; }
@@ -35,18 +32,18 @@ if [ "$actual" != "$expected" ]; then
     fail=1
 fi
 
-# Releasing Ctrl before F1 holds the Up back until Ctrl returns.
+# Letting go of Ctrl before F1 ends the combination without an Up, and a
+# later press of Ctrl does not bring one back.
 : > "$work/events.txt"
 step keydown ctrl
 step keydown F1
 step keyup ctrl
 step keyup F1
-held=$(grep -c HotKeyUp "$work/events.txt" || true)
 step keydown ctrl
 step keyup ctrl
-released=$(grep -c HotKeyUp "$work/events.txt" || true)
-if [ "$held" != 0 ] || [ "$released" != 1 ]; then
-    echo "FAIL: pending Up: $held before Ctrl returned, $released after" >&2
+ups=$(grep -c HotKeyUp "$work/events.txt" || true)
+if [ "$ups" != 0 ]; then
+    echo "FAIL: Ctrl let go first still gave $ups HotKeyUp" >&2
     cat "$work/events.txt" >&2
     fail=1
 fi

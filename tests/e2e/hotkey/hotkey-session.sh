@@ -34,3 +34,13 @@ wait_for_file_text() {
     cat "$file" >&2 || true
     return 1
 }
+
+# hotkey_run_host BAG_TEXT: hosts a run-time control over a bag holding
+# BAG_TEXT (printf format) and waits until it watches the keyboard; its
+# events go to $work/events.txt.
+hotkey_run_host() {
+    printf "$1" > "$work/hotkey.bag"
+    "$bin/quorvex-hotkey-host" --run --bag "$work/hotkey.bag" > "$work/events.txt" 2> "$work/host.err" &
+    host_pid=$!
+    wait_for_file_text "$work/host.err" "watching"
+}

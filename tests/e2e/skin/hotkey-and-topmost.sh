@@ -3,29 +3,9 @@
 # that covers it; with AlwaysOnTop=1 the launcher carries the above state.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/e2e-cover.sh"
 e2e_begin app
 ini=$app/skins/Slatewise/Slatewise.ini
-
-# Stacking order of the managed windows, bottom to top, as decimal ids.
-stacking() {
-  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g' | xargs -n1 printf '%d\n'
-}
-# above A B: A is stacked above B.
-above() {
-  local order
-  order=$(stacking)
-  local a b
-  a=$(grep -nx "$1" <<<"$order" | cut -d: -f1)
-  b=$(grep -nx "$2" <<<"$order" | cut -d: -f1)
-  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
-}
-wait_until() {
-  local deadline=$((SECONDS + 10))
-  until "$@"; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.2
-  done
-}
 
 sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=0/I' "$ini"
 e2e_start_launcher "$app"
@@ -34,16 +14,14 @@ e2e_start_launcher "$app"
 sleep 1.5
 
 # A window that covers the launcher.
-xmessage -geometry 900x700+100+20 -title Cover "covering the launcher" &
-cover_pid=$!
-cover=$(x11_wait_window Cover 15) || e2e_fail "no covering window"
-wait_until above "$cover" "$window" || e2e_fail "the covering window did not come to the front"
+e2e_cover_open
+x11_wait_until x11_above "$cover" "$window" || e2e_fail "the covering window did not come to the front"
 
 # Press and release the hot key; the launcher polls it every 250 ms.
 xdotool keydown Scroll_Lock
 sleep 0.6
 xdotool keyup Scroll_Lock
-wait_until above "$window" "$cover" || e2e_fail "the hot key did not bring the launcher forward"
+x11_wait_until x11_above "$window" "$cover" || e2e_fail "the hot key did not bring the launcher forward"
 if xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; then
   e2e_fail "AlwaysOnTop=0, but the launcher kept the above state"
 fi
@@ -51,14 +29,14 @@ fi
 # Clicking the other window covers the launcher again.
 xdotool windowactivate --sync "$cover" 2>/dev/null || true
 xdotool windowraise "$cover"
-wait_until above "$cover" "$window" || e2e_fail "the launcher stayed in front after the other window was raised"
+x11_wait_until x11_above "$cover" "$window" || e2e_fail "the launcher stayed in front after the other window was raised"
 kill "$cover_pid" 2>/dev/null || true
 e2e_stop_launcher
 
 # With AlwaysOnTop=1 the window carries the above state from the start.
 sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=1/I' "$ini"
 e2e_start_launcher "$app"
-wait_until sh -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" \
+x11_wait_until sh -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" \
   || e2e_fail "AlwaysOnTop=1, but the window has no above state"
 e2e_stop_launcher
 echo PASS

@@ -40,4 +40,37 @@ expect "held F2 read twice" "8001 8000" 113 113
 xdotool keyup F2
 expect "all released" "0000 0000 0000 0000 0000" 16 17 18 112 145
 
+# Taps between two queries of one process, through the raw key events.
+# tap_between WANT KEYS...: the probe reads F3 (114), the keys are tapped,
+# then it reads F3 twice more.
+tap_between() {
+    local want=$1
+    shift
+    local fifo got
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    "$probe" 114 - 114 114 < "$fifo" > "$fifo.out" &
+    local pid=$!
+    exec 3> "$fifo"
+    sleep 0.3
+    for key in "$@"; do
+        xdotool keydown "$key"
+        sleep 0.03
+        xdotool keyup "$key"
+    done
+    sleep 0.2
+    echo >&3
+    exec 3>&-
+    wait "$pid" || true
+    got=$(awk '{print $2}' "$fifo.out" | paste -sd' ')
+    rm -f "$fifo" "$fifo.out"
+    if [ "$got" != "$want" ]; then
+        echo "FAIL: taps of $*: wanted '$want', got '$got'" >&2
+        fail=1
+    fi
+}
+tap_between "0000 0001 0000" F3
+tap_between "0000 0001 0000" F3 F3
+tap_between "0000 0000 0000" F4
+
 exit $fail
