@@ -23,7 +23,8 @@ QtProgramControl::QtProgramControl(std::function<void()> closeLauncher)
 void QtProgramControl::startNewInstance(const std::string& workingFolder)
 {
     // A failed start is not reported: the running launcher closes either way.
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QString::fromStdString(workingFolder));
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kRestartArgument)},
+                            QString::fromStdString(workingFolder));
 }
 
 void QtProgramControl::endProgram()

@@ -21,12 +21,16 @@ public:
                     const std::string& preset) override;
 };
 
+// The argument that tells a new launcher it replaces the one that started
+// it: it waits for that one to end instead of handing over to it.
+inline constexpr const char* kRestartArgument = "--restarted";
+
 // Starting another copy of the program and ending this one, which is how
 // the launcher changes its skin.
 class ProgramControl {
 public:
     virtual ~ProgramControl() = default;
-    // Starts the running executable again, without arguments, in `workingFolder`.
+    // Starts the running executable again, as its replacement, in `workingFolder`.
     virtual void startNewInstance(const std::string& workingFolder) = 0;
     // Closes the launcher window (its close handler runs) and ends the program.
     virtual void endProgram() = 0;

@@ -1,4 +1,7 @@
+#include "launcher/dialogs/ChooserPlatform.h"
 #include "launcher/startup/Launcher.h"
+#include "launcher/startup/RemoteCommand.h"
+#include "launcher/startup/SingleLauncher.h"
 #include "launcher/startup/SkinCheckCommand.h"
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
@@ -23,10 +26,14 @@ namespace {
 
 void printUsage()
 {
-    std::printf("usage: quorvex                    start the launcher\n"
+    std::printf("usage: quorvex                    start the launcher, or bring the running one forward\n"
+                "       quorvex --raise            bring the running launcher to the front\n"
+                "       quorvex --quit             close the running launcher\n"
+                "       quorvex --refresh          make the running launcher read its shortcuts again\n"
                 "       quorvex --check-skin DIR   check a skin folder and list its problems\n"
                 "The program folder (skins/, shortcuts/, Quorvex.ini) is the executable's\n"
-                "folder, or QUORVEX_HOME when that is set.\n");
+                "folder, or QUORVEX_HOME when that is set. One launcher runs per program folder;\n"
+                "--raise, --quit and --refresh exit with 1 when none runs.\n");
 }
 
 double pauseScale()
@@ -53,7 +60,15 @@ int main(int argc, char** argv)
         }
         return launcher::RunSkinCheck(argv[2]);
     }
-    if (argc >= 2) {
+    if (argc == 2) {
+        if (const auto command = launcher::RemoteCommandForArgument(argv[1])) {
+            QCoreApplication application(argc, argv);
+            return launcher::SendRemoteCommand(launcher::AppPaths::fromEnvironment(), *command);
+        }
+    }
+    // The skin chooser starts the next launcher while it still runs itself.
+    const bool restarted = argc == 2 && std::strcmp(argv[1], launcher::kRestartArgument) == 0;
+    if (argc >= 2 && !restarted) {
         std::fprintf(stderr, "quorvex: unknown argument %s\n", argv[1]);
         printUsage();
         return 2;
@@ -68,6 +83,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Quorvex");
     QApplication::setQuitOnLastWindowClosed(true);
 
+    const launcher::AppPaths paths = launcher::AppPaths::fromEnvironment();
+    launcher::SingleLauncher single(paths);
+    int handedOver = 0;
+    if (!single.claim(restarted ? launcher::SingleLauncher::Start::AfterPrevious
+                                : launcher::SingleLauncher::Start::Immediately,
+                      &handedOver))
+        return handedOver;
+
     platform::FileProfileStore profiles;
     platform::QtMessageBox messages;
     platform::QtFontTable fonts;
@@ -80,8 +103,9 @@ int main(int argc, char** argv)
     platform::DesktopShell shell;
     platform::ThemeIconService icons;
     launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, pauseScale()},
-                                launcher::AppPaths::fromEnvironment());
+                                paths);
     if (launcher.Load() != launcher::StartupResult::Running)
         return 1;
+    single.listen(launcher);
     return application.exec();
 }
