@@ -26,7 +26,7 @@ DropDecision DecideSectionDrop(DropTarget target, int slot, int sectionFolderCou
                                const std::optional<std::vector<std::string>>& files)
 {
     DropDecision decision;
-    if (target == DropTarget::SectionButton && slot >= sectionFolderCount) {
+    if (target == DropTarget::SectionButton && (slot < 0 || slot >= sectionFolderCount)) {
         decision.kind = DropDecision::Kind::SectionNotActive;
         return decision;
     }
@@ -58,6 +58,12 @@ DropResult AddDroppedShortcuts(const DropDecision& decision, const std::string& 
                 if (!file.shortcut) {
                     invalid = true;
                     continue;
+                }
+                // No section is current (every section folder was deleted):
+                // the copy has nowhere to go, which is a file error like any other.
+                if (sectionFolder.empty()) {
+                    messages.show(kCopyFileErrorMessage, kCaption);
+                    break;
                 }
                 platform::CopyFilesToFolder(copier, messages, {file.path}, sectionFolder, kCaption);
                 if (pause)

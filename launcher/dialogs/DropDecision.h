@@ -62,8 +62,9 @@ struct DropResult {
 // Carries out a decision: copies every shortcut file into `sectionFolder`
 // by itself (one copy each, so one failed file does not hold back the
 // others' questions), pausing `pause` 50 ms after each, then shows the
-// messages that belong to the drop. A copy that throws ends the loop with
-// the file-error message; what was copied before it still counts.
+// messages that belong to the drop. A copy that throws, or an empty
+// `sectionFolder` (the drop has no section to go to), ends the loop with the
+// file-error message; what was copied before it still counts.
 DropResult AddDroppedShortcuts(const DropDecision& decision, const std::string& sectionFolder,
                                platform::CopyService& copier, platform::MessageBox& messages,
                                const std::function<void(int)>& pause = {});

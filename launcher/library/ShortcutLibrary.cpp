@@ -6,7 +6,6 @@
 #include "platform/files/DirectoryListing.h"
 
 #include <algorithm>
-#include <cassert>
 
 namespace launcher {
 
@@ -103,13 +102,15 @@ std::int32_t ShortcutLibrary::sectionTotal(int section, const std::vector<std::s
 
 void ShortcutLibrary::recordSectionChecksum(int section, std::int32_t total)
 {
-    assert(section >= 0 && section < kSlotCount);
+    if (!isSlot(section))
+        return;
     m_SectionChecksum[static_cast<size_t>(section)] = total;
 }
 
 bool ShortcutLibrary::SectionContentChanged(int section) const
 {
-    assert(section >= 0 && section < kSlotCount);
+    if (!isSlot(section))
+        return false;
     // The sum does not depend on the order, so this runs on every section
     // switch without sorting.
     std::uint32_t total = static_cast<std::uint32_t>(NameChecksum(sectionFolderName(section)));
@@ -132,14 +133,24 @@ bool ShortcutLibrary::RefreshShortcutsIfChanged()
     return false;
 }
 
+bool ShortcutLibrary::isSlot(int section)
+{
+    return section >= 0 && section < kSlotCount;
+}
+
 const std::string& ShortcutLibrary::sectionFolderName(int section) const
 {
-    assert(section >= 0 && section < kSlotCount);
-    return m_SectionFolderNames[static_cast<size_t>(section)];
+    static const std::string kNoName;
+    return isSlot(section) ? m_SectionFolderNames[static_cast<size_t>(section)] : kNoName;
 }
 
 std::string ShortcutLibrary::sectionFolderPath(int section) const
 {
+    // Section numbers come from folder listings and clicks (none is current
+    // once every folder is gone), so a number outside the table is an
+    // ordinary case, not a programming error.
+    if (!isSlot(section))
+        return {};
     std::string path = m_paths.SectionFolder(sectionFolderName(section));
     if (!path.empty() && path.back() == '/')
         path.pop_back();

@@ -48,7 +48,8 @@ public:
     bool SectionFoldersChanged();
 
     // True when the checksum of the slot's folder name and shortcut names
-    // differs from the one the last icon build recorded.
+    // differs from the one the last icon build recorded; false for a number
+    // that is no slot.
     bool SectionContentChanged(int section) const;
 
     // The shortcut file names of a section slot in name order: links, then
@@ -69,9 +70,13 @@ public:
     bool RefreshShortcutsIfChanged();
 
     int SectionFolderCount() const { return m_SectionFolderCount; }
-    // "" for a slot no scan has written.
+    // True for 0..kSlotCount-1.
+    static bool isSlot(int section);
+    // "" for a slot no scan has written and for a number that is no slot.
     const std::string& sectionFolderName(int section) const;
-    // Path of a slot's folder, without a trailing separator.
+    // Path of a slot's folder, without a trailing separator; the shortcuts
+    // folder itself for a slot without a folder name, "" for a number that
+    // is no slot (nothing may be copied or listed there).
     std::string sectionFolderPath(int section) const;
     // SectionFolder(): the current section's folder.
     std::string SectionFolder() const;

@@ -281,10 +281,12 @@ void DragAndDrop::launchDragOver(int index)
 
 void DragAndDrop::windowDrop(const DragData& data)
 {
-    // The window stands for the current section. Without any section folder
-    // there is nowhere to put a shortcut, the same as an inactive section.
+    // The window stands for the current section. A section whose folder is
+    // gone is treated like an inactive section button. With no section
+    // current at all (every folder was deleted) the drop has no folder:
+    // its first shortcut meets the file-error rule.
     const int slot = m_launcher.state().CurrentSection - 1;
-    const bool active = slot >= 0 && slot < m_launcher.library().SectionFolderCount();
+    const bool active = slot < 0 || slot < m_launcher.library().SectionFolderCount();
     addShortcuts(active ? DropTarget::Window : DropTarget::SectionButton, slot, data);
 }
 

@@ -6,6 +6,7 @@
 # file is refused with its message.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/e2e-actions.sh"
 
 e2e_begin app
 mkdir -p "$app/shortcuts/Accessories" "$app/shortcuts/Games" "$app/shortcuts/Software" "$app/outside"
@@ -22,31 +23,6 @@ trap 'kill $(jobs -p) 2>/dev/null || true; e2e_cleanup; x11_session_stop' EXIT
 e2e_start_launcher "$app"
 sleep 1
 read -r wx wy ww wh < <(e2e_geometry "$window")
-
-# drag_file FILE X Y [HOLD]: drags FILE from a fresh drag source to screen
-# point X,Y and drops it there after HOLD seconds without moving.
-drag_file() {
-  "$QUORVEX_BINARY_DIR/bin/e2e-dragsource" "$1" >"$app/dragsource.log" 2>&1 &
-  local source_pid=$!
-  local source
-  source=$(x11_wait_window dragsource 15) || e2e_fail "no drag source window"
-  sleep 0.5
-  local sx sy sw sh
-  read -r sx sy sw sh < <(e2e_geometry "$source")
-  xdotool mousemove $((sx + sw / 2)) $((sy + sh / 2))
-  sleep 0.2
-  xdotool mousedown 1
-  local step
-  for step in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $((sx + sw / 2 + ($2 - sx - sw / 2) * step / 10)) $((sy + sh / 2 + ($3 - sy - sh / 2) * step / 10))
-    sleep 0.1
-  done
-  sleep "${4:-0.3}"
-  xdotool mouseup 1
-  sleep 1.5
-  kill "$source_pid" 2>/dev/null || true
-  wait "$source_pid" 2>/dev/null || true
-}
 
 # Launch button 0 of the current section (Accessories, empty so far) sits at 17,82.
 tile=$app/skins/Slatewise/style000_1.bmp
@@ -75,11 +51,10 @@ grep -qx copy "$app/dragsource.log" || e2e_fail "the drop was not answered with 
 
 # A text file is refused with a message, and nothing is copied.
 drag_file "$app/outside/notes.txt" "$games_x" "$games_y"
-box=$(xdotool search --onlyvisible --name '^Quorvex$' | grep -v "^$window\$" | head -n1 || true)
+box=$(e2e_message_box "$window")
 [ -n "$box" ] || e2e_fail "no message about the text file"
 x11_screenshot "$app/message.png"
-xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
-sleep 0.5
+e2e_dismiss "$box"
 [ ! -e "$app/shortcuts/Games/notes.txt" ] || e2e_fail "the text file was copied"
 
 [ -n "${QUORVEX_E2E_SHOTS:-}" ] && cp "$app/before.png" "$app/after.png" "$app/games.png" "$app/message.png" "$QUORVEX_E2E_SHOTS/" || true

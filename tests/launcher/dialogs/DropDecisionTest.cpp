@@ -38,6 +38,8 @@ TEST(DropDecision, DecidesFromTargetAndDraggedData)
         {"section without folder, no files", DropTarget::SectionButton, 5, 3, std::nullopt,
          DropDecision::Kind::SectionNotActive},
         {"last active section", DropTarget::SectionButton, 2, 3, Files{{"/a.lnk"}}, DropDecision::Kind::Files},
+        {"no section at all", DropTarget::SectionButton, -1, 0, Files{{"/a.lnk"}},
+         DropDecision::Kind::SectionNotActive},
         {"window is never inactive", DropTarget::Window, 7, 3, Files{{"/a.lnk"}}, DropDecision::Kind::Files},
         {"text from an editor", DropTarget::Window, 0, 3, std::nullopt, DropDecision::Kind::NoFileList},
         {"empty file list", DropTarget::SectionButton, 0, 3, Files{std::vector<std::string>{}},
@@ -154,6 +156,34 @@ TEST(DropDecision, CopyThatBreaksEndsTheLoopButKeepsWhatWasAdded)
         EXPECT_EQ(run.messages, std::vector<std::string>{launcher::kCopyFileErrorMessage});
         EXPECT_EQ(run.result.added, c.added);
         EXPECT_TRUE(run.result.finished);
+    }
+}
+
+TEST(DropDecision, DropWithoutASectionFolderFailsAtTheFirstShortcut)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> files;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"shortcut first", {"/a.lnk", "/b.txt"}, {launcher::kCopyFileErrorMessage}},
+        {"text file first", {"/b.txt", "/a.lnk"}, {launcher::kCopyFileErrorMessage, launcher::kInvalidShortcutFilesMessage}},
+        {"only text files", {"/b.txt"}, {launcher::kInvalidShortcutFilesMessage}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::RecordingCopyService copier;
+        platform::RecordingMessageBox box;
+        const DropDecision decision = launcher::DecideSectionDrop(DropTarget::Window, -1, 0, Files{c.files});
+        const launcher::DropResult result = launcher::AddDroppedShortcuts(decision, "", copier, box);
+        std::vector<std::string> shown;
+        for (const auto& message : box.shown())
+            shown.push_back(message.text);
+        EXPECT_EQ(shown, c.messages);
+        EXPECT_TRUE(copier.calls().empty());
+        EXPECT_FALSE(result.added);
+        EXPECT_TRUE(result.finished);
     }
 }
 

@@ -275,3 +275,26 @@ TEST_F(DropTest, ADragHeldStillOnASectionButtonStillSwitches)
     EXPECT_TRUE(runUntil([&] { return launcher->state().CurrentSection == 2; }));
     EXPECT_EQ(captions(*launcher), (std::vector<std::string>{"Chess"}));
 }
+
+TEST_F(DropTest, DropWithNoSectionLeftIsAFileErrorNotACrash)
+{
+    load();
+    std::filesystem::remove_all(app.path() / "shortcuts");
+    std::filesystem::create_directories(app.path() / "shortcuts");
+    // Pressing a section button finds every folder gone: no section is current.
+    launcher->SwitchSection(1);
+    ASSERT_EQ(launcher->state().CurrentSection, 0);
+    const std::string maps = outside.write("Maps.url", "[InternetShortcut]\nURL=https://example.org/\n").string();
+
+    dropFiles(surface(), {maps});
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{kCopyFileErrorMessage});
+
+    // Folders made anew are not current until a section is chosen.
+    std::filesystem::create_directories(app.path() / "shortcuts/Tools");
+    dropFiles(surface(), {maps});
+    dropFiles(section(0), {maps});
+    EXPECT_EQ(messageTexts(),
+              (std::vector<std::string>{kCopyFileErrorMessage, kCopyFileErrorMessage, kSectionNotActiveMessage}));
+    EXPECT_TRUE(copier.calls().empty());
+    EXPECT_EQ(launcher->launchButtons().VisibleButtonCount, 0);
+}
