@@ -11,9 +11,8 @@ namespace {
 
 class DiskOutput final : public CopyOutput {
 public:
-    DiskOutput(int fd, std::string path)
+    explicit DiskOutput(int fd)
         : m_fd(fd)
-        , m_path(std::move(path))
     {
     }
     ~DiskOutput() override
@@ -29,7 +28,7 @@ public:
             if (written < 0) {
                 if (errno == EINTR)
                     continue;
-                return "cannot write " + m_path + ": " + std::strerror(errno);
+                return std::strerror(errno);
             }
             data += written;
             size -= static_cast<std::size_t>(written);
@@ -46,15 +45,14 @@ public:
         const bool closed = ::close(m_fd) == 0;
         m_fd = -1;
         if (!synced)
-            return "cannot write " + m_path + ": " + std::strerror(syncError);
+            return std::strerror(syncError);
         if (!closed)
-            return "cannot close " + m_path + ": " + std::strerror(errno);
+            return std::strerror(errno);
         return {};
     }
 
 private:
     int m_fd;
-    std::string m_path;
 };
 
 } // namespace
@@ -71,7 +69,7 @@ std::unique_ptr<CopyOutput> CopyFileOps::createTemporary(const std::filesystem::
         return nullptr;
     }
     created = pattern;
-    return std::make_unique<DiskOutput>(fd, pattern);
+    return std::make_unique<DiskOutput>(fd);
 }
 
 std::string CopyFileOps::rename(const std::filesystem::path& from, const std::filesystem::path& to)

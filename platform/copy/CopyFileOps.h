@@ -7,13 +7,15 @@
 
 namespace platform {
 
-// A file being written by a copy.
+// A file being written by a copy, under a temporary name the user never
+// sees; so the messages give only the reason, and the caller names the
+// file the user asked for.
 class CopyOutput {
 public:
     virtual ~CopyOutput() = default;
-    // Empty on success, otherwise a message.
+    // Empty on success, otherwise the reason ("No space left on device").
     virtual std::string write(const char* data, std::size_t size) = 0;
-    // Flushes the bytes to the disk and closes the file.
+    // Flushes the bytes to the disk and closes the file; empty or the reason.
     virtual std::string finish() = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <system_error>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace platform {
@@ -37,7 +39,21 @@ fs::path nameOf(const fs::path& source)
     return name.empty() ? source.parent_path().filename() : name;
 }
 
+fs::perms currentUmask()
+{
+    // The only way to read the umask is to set it; the launcher has one thread.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<fs::perms>(mask) & fs::perms::all;
+}
+
 } // namespace
+
+fs::perms CopiedFilePermissions(fs::perms source, fs::perms umask)
+{
+    const fs::perms othersMayNotWrite = fs::perms::all & ~(fs::perms::group_write | fs::perms::others_write);
+    return source & othersMayNotWrite & ~umask;
+}
 
 FileCopyService::FileCopyService(CopyInteraction& interaction, CopyFileOps& fileOps)
     : m_interaction(interaction)
@@ -212,7 +228,7 @@ std::optional<CopyOutcome::Status> FileCopyService::copyFileContents(const Item&
         if (got > 0) {
             if (problem = out->write(buffer.data(), got); !problem.empty()) {
                 discard();
-                return fail(outcome, problem);
+                return fail(outcome, "Cannot write " + item.target.string() + ": " + problem);
             }
             if (!advance(item.target, got)) {
                 discard();
@@ -224,12 +240,13 @@ std::optional<CopyOutcome::Status> FileCopyService::copyFileContents(const Item&
     }
     if (problem = out->finish(); !problem.empty()) {
         discard();
-        return fail(outcome, problem);
+        return fail(outcome, "Cannot write " + item.target.string() + ": " + problem);
     }
     out.reset();
 
     std::error_code ignored;
-    fs::permissions(temporary, fs::status(item.source, ignored).permissions(), ignored);
+    fs::permissions(temporary, CopiedFilePermissions(fs::status(item.source, ignored).permissions(), currentUmask()),
+                    ignored);
     fs::last_write_time(temporary, fs::last_write_time(item.source, ignored), ignored);
     if (problem = m_fileOps.rename(temporary, item.target); !problem.empty()) {
         fs::remove(temporary, ignored);

@@ -13,6 +13,12 @@ namespace platform {
 // so a cancel, a full disk or a crash never leaves a truncated file under
 // the name the user will see. Folders are merged into existing folders of
 // the same name; each existing file is a replace question.
+// The permissions a copied file gets: the source's read and run bits, as a
+// copy made without keeping attributes has them. Set-uid, set-gid and the
+// sticky bit go, nobody but the owner may write, and `umask` takes away
+// what the user asked to take away from new files.
+std::filesystem::perms CopiedFilePermissions(std::filesystem::perms source, std::filesystem::perms umask);
+
 class FileCopyService final : public CopyService {
 public:
     FileCopyService(CopyInteraction& interaction, CopyFileOps& fileOps);

@@ -36,6 +36,7 @@ ReplaceAnswer QtCopyInteraction::askReplace(const std::string& target, const std
                         .arg(QFileInfo(QString::fromStdString(target)).fileName(),
                              QString::fromStdString(source)),
                     QMessageBox::NoButton, m_owner);
+    box.setTextFormat(Qt::PlainText); // file names are not markup
     QPushButton* replace = box.addButton("&Replace", QMessageBox::AcceptRole);
     QPushButton* skip = box.addButton("&Skip", QMessageBox::RejectRole);
     box.addButton(QMessageBox::Cancel);
@@ -93,7 +94,9 @@ void QtCopyInteraction::reportError(const std::string& message)
 {
     if (m_dialog)
         m_dialog->hide();
-    QMessageBox::warning(m_owner, kCaption, QString::fromStdString(message));
+    QMessageBox box(QMessageBox::Warning, kCaption, QString::fromStdString(message), QMessageBox::Ok, m_owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -87,7 +88,7 @@ private:
             if (written + size > owner.failWriteAfterBytes) {
                 // Part of the piece lands, as on a disk that fills up.
                 real->write(data, owner.failWriteAfterBytes - written);
-                return "cannot write: No space left on device";
+                return "No space left on device";
             }
             written += size;
             return real->write(data, size);
@@ -247,6 +248,9 @@ TEST_F(FileCopyServiceTest, FailedWriteOrRenameLeavesTheOldFileAndNoPartialOne)
         ASSERT_EQ(interaction.errors.size(), 1u);
         EXPECT_EQ(interaction.errors[0], outcome.error);
         EXPECT_TRUE(outcome.copied.empty());
+        // The message names the user's file, never the hidden temporary one.
+        EXPECT_NE(outcome.error.find((temp.path() / "to/Report.lnk").string()), std::string::npos) << outcome.error;
+        EXPECT_EQ(outcome.error.find(".quorvex-copy"), std::string::npos) << outcome.error;
     }
 }
 
@@ -329,14 +333,41 @@ TEST_F(FileCopyServiceTest, LinksInsideAFolderAreCopiedAsLinksNotFollowed)
     EXPECT_EQ(temp.read("to/Tree/alias"), "f");
 }
 
-TEST_F(FileCopyServiceTest, CopyKeepsTheFilesPermissions)
+TEST(CopiedFilePermissions, KeepReadAndRunBitsButGrantNothingNew)
+{
+    using fs::perms;
+    const perms none = perms::none;
+    const perms umask022 = perms::group_write | perms::others_write;
+    const perms umask077 = perms::group_all | perms::others_all;
+    struct Case {
+        const char* name;
+        perms source;
+        perms umask;
+        perms expected;
+    };
+    const Case cases[] = {
+        {"program", perms(0755), umask022, perms(0755)},
+        {"private file", perms(0600), umask022, perms(0600)},
+        {"set-uid program", perms(04755), umask022, perms(0755)},
+        {"set-gid and sticky", perms(03775), none, perms(0755)},
+        {"world-writable, no umask", perms(0777), none, perms(0755)},
+        {"group-writable, no umask", perms(0664), none, perms(0644)},
+        {"strict umask", perms(0755), umask077, perms(0700)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::CopiedFilePermissions(c.source, c.umask), c.expected) << c.name;
+}
+
+TEST_F(FileCopyServiceTest, CopyGetsTheCopiedFilePermissionsUnderTheProcessUmask)
 {
     temp.write("from/run.sh", "#!/bin/sh\n");
-    fs::permissions(temp.path() / "from/run.sh", fs::perms::owner_all | fs::perms::group_read);
+    fs::permissions(temp.path() / "from/run.sh", fs::perms(06777));
+    const mode_t previous = ::umask(027);
 
     copier.copy({source("run.sh")}, target());
 
-    EXPECT_EQ(fs::status(temp.path() / "to/run.sh").permissions(), fs::perms::owner_all | fs::perms::group_read);
+    ::umask(previous);
+    EXPECT_EQ(fs::status(temp.path() / "to/run.sh").permissions(), fs::perms(0750));
 }
 
 } // namespace
