@@ -45,6 +45,17 @@ std::vector<std::string> splitArguments(const std::string& text)
     return arguments;
 }
 
+// A relative path in a shortcut means the shortcut's own folder, never the
+// folder the launcher or the started program happens to be in; made
+// absolute once, the path checked is the path started.
+std::string absoluteFrom(const std::string& shortcutPath, const std::string& path)
+{
+    const fs::path given(path);
+    if (path.empty() || given.is_absolute())
+        return path;
+    return (fs::path(shortcutPath).parent_path() / given).lexically_normal().string();
+}
+
 bool endsWithWav(const std::string& path)
 {
     return path.size() >= 4 && platform::toLowerAscii(path.substr(path.size() - 4)) == ".wav";
@@ -128,23 +139,23 @@ LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::
     if (!ResolveShortcut(linkPath))
         return {LaunchOutcome::Failed, {}};
 
+    const std::string linkTarget = absoluteFrom(linkPath, m_record.LinkTarget);
     // A program starts in the folder of the first dropped file, else in the
     // folder that holds its target; the link's own working folder is only
     // used for folders.
-    std::string workingFolder = droppedFiles.empty() ? FolderOfPath(m_record.LinkTarget)
-                                                     : FolderOfPath(droppedFiles.front());
+    std::string workingFolder = droppedFiles.empty() ? FolderOfPath(linkTarget) : FolderOfPath(droppedFiles.front());
     // The link's own arguments win over dropped files.
     const std::vector<std::string> arguments =
         m_record.LinkArguments.empty() ? droppedFiles : splitArguments(m_record.LinkArguments);
 
-    if (!m_record.LinkTarget.empty() && endsWithWav(m_record.LinkTarget)) {
+    if (!linkTarget.empty() && endsWithWav(linkTarget)) {
         pause(100);
-        m_sounds.playAsync(m_record.LinkTarget);
+        m_sounds.playAsync(linkTarget);
         pause(100);
         return {LaunchOutcome::Started, {}};
     }
 
-    std::string target = m_record.LinkTarget.empty() ? linkPath : m_record.LinkTarget;
+    std::string target = linkTarget.empty() ? linkPath : linkTarget;
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     if (!fs::exists(status))
@@ -180,15 +191,20 @@ LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, co
     }
     if (!entry->isApplication())
         return {LaunchOutcome::Failed, {}};
-    const platform::DesktopCommandResult built = platform::buildDesktopCommands(*entry, droppedFiles, entryPath);
+    platform::DesktopCommandResult built = platform::buildDesktopCommands(*entry, droppedFiles, entryPath);
     if (!built.error.empty())
         return {LaunchOutcome::Failed, {}};
 
-    const std::string& program = built.commands.front().program;
-    const bool named = program.find('/') == std::string::npos;
-    if (named ? QStandardPaths::findExecutable(QString::fromStdString(program)).isEmpty()
-              : !isExecutableFile(program))
+    // A bare name is looked up on PATH, a path is taken from the entry's
+    // folder; either way every command starts the very file checked here.
+    const std::string& written = built.commands.front().program;
+    const bool named = written.find('/') == std::string::npos;
+    const std::string program = named ? QStandardPaths::findExecutable(QString::fromStdString(written)).toStdString()
+                                      : absoluteFrom(entryPath, written);
+    if (program.empty() || !isExecutableFile(program))
         return {LaunchOutcome::Failed, {}};
+    for (platform::DesktopCommand& command : built.commands)
+        command.program = program;
 
     std::string workingFolder = entry->workingFolder();
     if (workingFolder.empty())

@@ -47,6 +47,36 @@ TEST_F(LaunchProcessTest, DesktopEntryReceivesDroppedFilesAsSingleArguments)
     EXPECT_EQ(recorder.waitForRecord(), folder.str() + "in box\n[--files]\n[" + dropped + "]\n");
 }
 
+TEST_F(LaunchProcessTest, FileDroppedFromAnArchiveDoesNotRunTheArchivesOwnProgram)
+{
+    // An unpacked archive holds a program of the same relative name as the
+    // shortcut's; the drop makes the archive the working folder.
+    for (const char* planted : {"archive/sub/prog", "archive/prog"}) {
+        const auto path = folder.write(planted, "#!/bin/sh\ntouch \"" + folder.str() + "planted-ran\"\n");
+        std::filesystem::permissions(path, std::filesystem::perms(0755));
+    }
+    const std::string report = folder.write("archive/report.txt", "r").string();
+    const struct {
+        const char* caption;
+        const char* intended;
+        std::string shortcut;
+        std::string bytes;
+    } cases[] = {
+        {"Linked", "shortcuts/Apps/sub/prog", "Apps/Linked.lnk", testsupport::linkFileBytes({"sub/prog", "", "", 1})},
+        {"Entry", "shortcuts/Apps/prog", "Apps/Entry.desktop", "[Desktop Entry]\nType=Application\nExec=./prog %f\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        std::filesystem::remove(folder.path() / "marker.txt");
+        const testsupport::RecordingProgram intended{folder, c.intended};
+        addFile(c.shortcut, c.bytes);
+
+        ASSERT_EQ(launch(c.caption, {report}).outcome, launcher::LaunchOutcome::Started);
+        EXPECT_EQ(intended.waitForRecord(), folder.str() + "archive\n[" + report + "]\n");
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "planted-ran"));
+    }
+}
+
 TEST_F(LaunchProcessTest, DeletedTargetReportsFailure)
 {
     addFile("Apps/Recorder.lnk", testsupport::linkFileBytes({script, "", "", 1}));

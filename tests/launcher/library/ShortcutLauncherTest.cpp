@@ -5,6 +5,9 @@
 #include "platform/sound/SoundSystem.h"
 #include "support/LinkFileWriter.h"
 
+#include <QStandardPaths>
+
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -224,8 +227,52 @@ TEST_F(ShortcutLauncherTest, DesktopEntryPathKeyAndProgramOnThePath)
     addFile("Tools/Shell.desktop", "[Desktop Entry]\nType=Application\nExec=sh -c true\nPath=/var\n");
     EXPECT_EQ(launch("Shell").outcome, Outcome::Started);
     ASSERT_EQ(shell.calls().size(), 1u);
-    EXPECT_EQ(shell.calls()[0].target, "sh");
+    // The start names the file found on PATH, the one that was checked.
+    EXPECT_EQ(shell.calls()[0].target, QStandardPaths::findExecutable("sh").toStdString());
     EXPECT_EQ(shell.calls()[0].workingFolder, "/var");
+}
+
+TEST_F(ShortcutLauncherTest, RelativeProgramPathsMeanTheShortcutsOwnFolder)
+{
+    const std::string inSection = program("shortcuts/Tools/sub/prog");
+    program("shortcuts/Tools/prog");
+    // The same names below the launcher's working folder and the dropped
+    // file's folder must never be the ones checked or started.
+    program("sub/prog");
+    program("drop/sub/prog");
+    program("drop/prog");
+    const std::string dropped = folder.write("drop/report.txt", "r").string();
+    link("Linked.lnk", {"sub/prog", "", "", 1});
+    addFile("Tools/Entry.desktop", "[Desktop Entry]\nType=Application\nExec=./prog %f\n");
+    addFile("Tools/Missing.desktop", "[Desktop Entry]\nType=Application\nExec=./nothing-here %f\n");
+    link("MissingLink.lnk", {"sub/nothing-here", "", "", 1});
+    const std::string launcherFolder = std::filesystem::current_path().string();
+    std::filesystem::current_path(folder.path());
+
+    struct Case {
+        const char* caption;
+        Outcome outcome;
+        std::string started;
+    };
+    const Case cases[] = {
+        {"Linked", Outcome::Started, inSection},
+        {"Entry", Outcome::Started, section + "/prog"},
+        {"Missing", Outcome::Failed, ""},
+        {"MissingLink", Outcome::Failed, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        shell.clear();
+        EXPECT_EQ(launch(c.caption, {dropped}).outcome, c.outcome);
+        if (c.started.empty()) {
+            EXPECT_TRUE(shell.calls().empty());
+            continue;
+        }
+        ASSERT_EQ(shell.calls().size(), 1u);
+        EXPECT_EQ(shell.calls()[0].target, c.started);
+        EXPECT_EQ(shell.calls()[0].workingFolder, folder.str() + "drop");
+    }
+    std::filesystem::current_path(launcherFolder);
 }
 
 TEST_F(ShortcutLauncherTest, DesktopEntryFailures)
