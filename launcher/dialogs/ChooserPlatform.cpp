@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QProcess>
 
 namespace launcher {
@@ -9,10 +10,15 @@ namespace launcher {
 std::string QtTextInput::ask(QWidget* owner, const std::string& title, const std::string& prompt,
                              const std::string& preset)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(owner, QString::fromStdString(title), QString::fromStdString(prompt),
-                                               QLineEdit::Normal, QString::fromStdString(preset), &accepted);
-    return accepted ? text.toStdString() : std::string();
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(preset));
+    // The prompt names a skin by its folder name, which is not markup.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 QtProgramControl::QtProgramControl(std::function<void()> closeLauncher)

@@ -1,5 +1,7 @@
 #include "launcher/dialogs/Helper.h"
 
+#include "launcher/controls/PlainText.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -46,7 +48,7 @@ Helper::Helper(DialogHooks hooks, QWidget* parent)
     layout->setContentsMargins(10, 6, 10, 6);
     layout->setSpacing(1);
     for (const HelperTopic& topic : kHelperTopics) {
-        auto* heading = new QLabel(topic.heading, this);
+        auto* heading = &controls::makePlainText(*new QLabel(topic.heading, this));
         heading->setObjectName(topic.headingName);
         QFont bold = heading->font();
         bold.setBold(true);
@@ -54,7 +56,7 @@ Helper::Helper(DialogHooks hooks, QWidget* parent)
         heading->setFont(bold);
         layout->addWidget(heading);
 
-        auto* paragraph = new QLabel(topic.paragraph, this);
+        auto* paragraph = &controls::makePlainText(*new QLabel(topic.paragraph, this));
         paragraph->setObjectName(topic.paragraphName);
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,5 +1,7 @@
 #include "launcher/dialogs/Message.h"
 
+#include "launcher/controls/PlainText.h"
+
 #include <QLabel>
 
 namespace launcher {
@@ -11,7 +13,7 @@ Message::Message(QWidget* parent)
     setWindowTitle(" Quorvex");
     setFixedSize(kWidthPx, kHeightPx);
 
-    auto* label = new QLabel(kRefreshingShortcutsText, this);
+    auto* label = &controls::makePlainText(*new QLabel(kRefreshingShortcutsText, this));
     label->setObjectName("Label1");
     label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();

@@ -1,5 +1,7 @@
 #include "launcher/dialogs/Shortcuts.h"
 
+#include "launcher/controls/PlainText.h"
+
 #include <QDesktopServices>
 #include <QLabel>
 #include <QTimer>
@@ -22,7 +24,7 @@ Shortcuts::Shortcuts(std::string shortcutsFolder, Actions actions, DialogHooks h
     setWindowTitle(" Remember...");
     setFixedSize(kWidthPx, kHeightPx);
 
-    auto* label = new QLabel("When done, click on a section button to refresh your shortcuts!", this);
+    auto* label = &controls::makePlainText(*new QLabel("When done, click on a section button to refresh your shortcuts!", this));
     label->setObjectName("Label1");
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,6 @@
 #include "launcher/dialogs/Splash.h"
 
+#include "launcher/controls/PlainText.h"
 #include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/PictureOutline.h"
 #include "launcher/dialogs/ScreenFontClass.h"
@@ -31,7 +32,7 @@ struct Placement {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour, int pixelSize,
                   bool bold = false)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = &controls::makePlainText(*new QLabel(text, parent));
     label->setObjectName(name);
     QFont font = label->font();
     font.setPixelSize(pixelSize);

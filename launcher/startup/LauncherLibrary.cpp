@@ -3,6 +3,7 @@
 // changed behind the launcher's back, section switching and launching.
 #include "launcher/startup/Launcher.h"
 
+#include "launcher/controls/PlainText.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/dialogs/Message.h"
 #include "launcher/skin/SkinFileNames.h"
@@ -52,7 +53,7 @@ void Launcher::ScanSectionFolders()
         controls::SkinPanel& panel = *m_form->controls().SSPanel1[static_cast<size_t>(i)];
         panel.hide();
         panel.setCaption(QString::fromStdString(buttons[static_cast<size_t>(i)].caption));
-        panel.setToolTip(QString::fromStdString(buttons[static_cast<size_t>(i)].toolTip));
+        panel.setToolTip(controls::plainToolTip(QString::fromStdString(buttons[static_cast<size_t>(i)].toolTip)));
     }
 }
 
@@ -120,7 +121,7 @@ void Launcher::applyLaunchButton(int index, const LaunchButtonView& view)
         const QImage icon = view.icon == LaunchIcon::Large ? m_icons.large(view.iconKey) : m_icons.small(view.iconKey);
         button.setPicture(QPixmap::fromImage(icon));
     }
-    button.setToolTip(QString::fromStdString(view.toolTip));
+    button.setToolTip(controls::plainToolTip(QString::fromStdString(view.toolTip)));
 }
 
 bool Launcher::RefreshShortcutsIfChanged()

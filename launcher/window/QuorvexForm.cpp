@@ -1,5 +1,7 @@
 #include "launcher/window/QuorvexForm.h"
 
+#include "launcher/controls/PlainText.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 
@@ -39,7 +41,7 @@ void QuorvexForm::createControls()
     for (int i = 0; i < kLaunchButtonCount; ++i)
         m_controls.SSButton[static_cast<size_t>(i)] = panel(QString("SSButton%1").arg(i));
     for (int i = 0; i < kLaunchButtonCount; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = &controls::makePlainText(*new QLabel(this));
         label->setObjectName(QString("BLabel%1").arg(i));
         // A caption belongs to its button: the pointer goes through it.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -48,7 +50,7 @@ void QuorvexForm::createControls()
     }
     m_controls.shading = panel("shading");
     m_controls.shading->setToolTip(" Double-click to shade ");
-    m_controls.Clock = new QLabel(this);
+    m_controls.Clock = &controls::makePlainText(*new QLabel(this));
     m_controls.Clock->setObjectName("Clock");
     m_controls.Clock->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_controls.Clock->hide();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+
+namespace controls {
+
+// Names of files and folders and texts from skin files are shown as they
+// are written: a name such as "<font size=7>BIG" or "<img src=...>" must
+// not turn into big letters or somebody's picture.
+
+// A label that shows its text literally from now on.
+QLabel& makePlainText(QLabel& label);
+
+// Tool tips have no text format of their own: the tip window treats every
+// text that looks like markup as markup. This wraps `text` so that the tip
+// shows it literally, blanks included.
+QString plainToolTip(const QString& text);
+
+} // namespace controls
