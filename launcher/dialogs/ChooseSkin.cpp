@@ -3,6 +3,7 @@
 #include "launcher/config/IniValues.h"
 #include "launcher/config/SkinFolders.h"
 #include "launcher/controls/SkinCheckBox.h"
+#include "launcher/controls/PlainText.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/skin/SkinPictures.h"
 #include "platform/files/BoundedFileReader.h"
@@ -35,7 +36,7 @@ std::string trimmed(const std::string& text)
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = &controls::makePlainText(*new QLabel(text, parent));
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -89,7 +90,7 @@ void ChooseSkin::buildControls()
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(2);
     frame->setGeometry(176, 12, 128, 98);
-    m_picture1 = new QLabel(this);
+    m_picture1 = &controls::makePlainText(*new QLabel(this));
     m_picture1->setObjectName("Picture1");
     m_picture1->setGeometry(180, 16, 120, 90);
     m_picture1->setAlignment(Qt::AlignCenter);
@@ -306,16 +307,30 @@ void ChooseSkin::HotkeyButtonClick()
         m_services.applyHotKey(typed);
 }
 
-void ChooseSkin::Command1Click()
+void ChooseSkin::showOwnMessage(const std::string& text)
 {
     m_services.hooks.topmost(*this, false);
     m_services.hooks.pause(100);
     ++m_ownDialogs;
-    m_services.messages.show(HowToCreateSkinsText(m_services.paths.AppFolder()), kProgramTitle);
+    m_services.messages.show(text, kProgramTitle);
     --m_ownDialogs;
     m_ignoreNextActivation = true;
     m_services.hooks.topmost(*this, true);
     m_services.hooks.pause(100);
+}
+
+void ChooseSkin::Command1Click()
+{
+    showOwnMessage(HowToCreateSkinsText(m_services.paths.AppFolder()));
+}
+
+std::string SkinRefusedText(const SkinCheckReport& report, const std::string& runningSkin)
+{
+    std::string text = "The skin " + report.skinName + " cannot be loaded, so Quorvex keeps the skin " +
+                       runningSkin + ".\r\n";
+    for (const std::string& error : report.errors)
+        text += "\r\n" + error;
+    return text;
 }
 
 void ChooseSkin::Command2Click()
@@ -323,6 +338,15 @@ void ChooseSkin::Command2Click()
     const std::string chosen = selectedSkin();
     if (chosen.empty())
         return;
+    // A skin that cannot load would be the start-up skin of every later
+    // start, each ending in "Cannot load skin!": the running one stays.
+    if (m_services.checkSkin) {
+        const SkinCheckReport report = m_services.checkSkin(m_services.paths.SkinFolder(chosen));
+        if (!report.loadable()) {
+            showOwnMessage(SkinRefusedText(report, m_services.state.CurrentSkin));
+            return;
+        }
+    }
     if (m_services.removeSkinFonts)
         m_services.removeSkinFonts();
     LauncherState& state = m_services.state;

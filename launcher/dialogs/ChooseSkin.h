@@ -4,6 +4,7 @@
 #include "launcher/config/LauncherState.h"
 #include "launcher/dialogs/ChooserPlatform.h"
 #include "launcher/dialogs/DialogHooks.h"
+#include "launcher/skin/SkinCheck.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/profile/ProfileStore.h"
 
@@ -32,6 +33,10 @@ std::string HotkeyPrompt(const std::string& skinName);
 // program installed in `programFolder`.
 std::string HowToCreateSkinsText(const std::string& programFolder);
 
+// What the chooser says when it refuses the skin of `report`: its name,
+// the skin that stays, and the errors that stop it from loading.
+std::string SkinRefusedText(const SkinCheckReport& report, const std::string& runningSkin);
+
 // " Choose a Skin...": lists the installed skins with their description and
 // thumbnail, writes each skin's options (always on top, sound, hot key) into
 // that skin's file as they are changed, and restarts the program with the
@@ -54,6 +59,9 @@ public:
         std::function<void(const std::string& hotKeyText)> applyHotKey;
         // Removes the fonts of the skin in use.
         std::function<void()> removeSkinFonts;
+        // Checks a skin folder as `--check-skin` does; a skin it finds
+        // unloadable is never made the start-up skin. Unset: no check.
+        std::function<SkinCheckReport(const std::string& skinFolder)> checkSkin;
     };
 
     explicit ChooseSkin(Services services, QWidget* parent = nullptr);
@@ -85,6 +93,9 @@ private:
     std::string skinValue(const char* key, const char* defaultText) const;
     void writeSkinValue(const char* key, const std::string& value);
     void showThumbnail(const std::string& skin);
+    // Shows a message in front of the chooser and hands the window back
+    // without rebuilding its list.
+    void showOwnMessage(const std::string& text);
 
     Services m_services;
     std::vector<std::string> m_skinNames;

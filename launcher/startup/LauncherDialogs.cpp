@@ -3,6 +3,7 @@
 #include "launcher/startup/Launcher.h"
 
 #include "launcher/dialogs/ChooseSkin.h"
+#include "launcher/startup/SkinCheckCommand.h"
 #include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/Shortcuts.h"
 #include "launcher/skin/HotKeyText.h"
@@ -58,7 +59,8 @@ private:
                         launcher.skin().actionButtons[static_cast<size_t>(ActionButton::Skin)].sounds[2]);
                 },
                 [&launcher](const std::string& text) { launcher.hosted().setHotKey(ParseHotKeyText(text)); },
-                [&launcher] { launcher.RemoveSkinFonts(); }};
+                [&launcher] { launcher.RemoveSkinFonts(); },
+                CheckInstalledSkin};
     }
 };
 

@@ -4,17 +4,21 @@
 #include "launcher/skin/SkinPictures.h"
 #include "platform/profile/FileProfileStore.h"
 
-
 #include <cstdio>
 
 namespace launcher {
 
-int RunSkinCheck(const std::string& skinFolder)
+SkinCheckReport CheckInstalledSkin(const std::string& skinFolder)
 {
     platform::FileProfileStore store;
-    const SkinCheckReport report = CheckSkinFolder(store, skinFolder, [](const std::string& path) {
+    return CheckSkinFolder(store, skinFolder, [](const std::string& path) {
         return DecodePictureFile(path).error;
     });
+}
+
+int RunSkinCheck(const std::string& skinFolder)
+{
+    const SkinCheckReport report = CheckInstalledSkin(skinFolder);
     for (const std::string& line : report.lines())
         std::printf("%s\n", line.c_str());
     if (report.loadable()) {

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
 namespace {
 
 class ScriptedTextInput final : public launcher::TextInput {
@@ -50,6 +53,9 @@ protected:
     RecordingProgram program{events};
     launcher::LauncherState state;
     std::vector<std::string> hotKeys;
+    // Skin name -> the errors its check finds; other skins check clean.
+    std::map<std::string, std::vector<std::string>> checkErrors;
+    std::vector<std::string> checkedFolders;
     std::unique_ptr<launcher::ChooseSkin> chooser;
 
     void SetUp() override
@@ -76,7 +82,14 @@ protected:
         chooser = std::make_unique<launcher::ChooseSkin>(launcher::ChooseSkin::Services{
             profiles, messages, input, program, paths, state, hooks, [this] { events.push_back("skin sound"); },
             [this](const std::string& text) { hotKeys.push_back(text); },
-            [this] { events.push_back("remove fonts"); }});
+            [this] { events.push_back("remove fonts"); },
+            [this](const std::string& folder) {
+                checkedFolders.push_back(folder);
+                launcher::SkinCheckReport report;
+                report.skinName = std::filesystem::path(folder).parent_path().filename().string();
+                report.errors = checkErrors[report.skinName];
+                return report;
+            }});
     }
 
     template <typename T>
@@ -245,6 +258,34 @@ TEST_F(ChooseSkinTest, ChoosingASkinStoresItWithTheShadeStateAndRestarts)
     EXPECT_EQ(skinValue("gamma", "UserSettings", "Shaded"), "-1");
     EXPECT_EQ(skinValue("beta", "UserSettings", "Shaded"), "<missing>");
     EXPECT_EQ(events, (std::vector<std::string>{"remove fonts", "start " + paths.AppFolder(), "pause 500", "end"}));
+}
+
+TEST_F(ChooseSkinTest, ASkinThatCannotLoadIsRefusedWithItsReasonsAndTheRunningSkinStays)
+{
+    checkErrors["gamma"] = {"missing gamma.bmp (window background)", "missing Exit_up.bmp (exit button)"};
+    chooser->Form_Activate();
+    select("gamma");
+    events.clear();
+
+    chooser->Command2Click();
+
+    EXPECT_EQ(checkedFolders, std::vector<std::string>{paths.SkinFolder("gamma")});
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const std::string& text = messages.shown()[0].text;
+    EXPECT_EQ(text, launcher::SkinRefusedText({"gamma", "", {}, checkErrors["gamma"], {}}, "BETA"));
+    EXPECT_NE(text.find("gamma.bmp"), std::string::npos);
+    EXPECT_NE(text.find("Exit_up.bmp"), std::string::npos);
+    EXPECT_NE(text.find("keeps the skin BETA"), std::string::npos);
+    // Nothing stored, no restart, the fonts of the running skin kept.
+    EXPECT_EQ(state.CurrentSkin, "BETA");
+    EXPECT_FALSE(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin").has_value());
+    EXPECT_EQ(skinValue("gamma", "UserSettings", "Shaded"), "<missing>");
+    EXPECT_EQ(events, (std::vector<std::string>{"ChooseSkin not topmost", "pause 100", "ChooseSkin topmost", "pause 100"}));
+
+    // The same chooser still takes a skin that loads.
+    select("Alpha");
+    chooser->Command2Click();
+    EXPECT_EQ(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin"), "Alpha");
 }
 
 TEST_F(ChooseSkinTest, CancelRestoresTheLauncherAndWritesNothing)
