@@ -5,7 +5,13 @@
 
 #include "launcher/controls/PlainText.h"
 #include "launcher/dialogs/ChooseSkin.h"
+#include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/Message.h"
+#include "launcher/dialogs/Shortcuts.h"
+#include "launcher/dialogs/Splash.h"
+
+#include "platform/copy/QtCopyInteraction.h"
+#include "platform/desktop/MessageBox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +19,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTimer>
+
+#include <functional>
 
 using namespace launcher;
 using dragdroptest::LauncherFixture;
@@ -87,8 +96,12 @@ TEST_F(PlainTextTest, NamesFromFilesAndSkinTextsAreShownAsWritten)
     profiles.write(app.str() + "skins/Slatewise/Slatewise.ini", "SkinInfo", "AuthorName", "<h1>Ana</h1>");
     load();
     launcher->OpenSkinChooser();
+    // The other windows are walked too, whether or not they are shown.
     Message message;
     message.show();
+    const Helper helper;
+    const Splash about(Splash::Mode::About);
+    const Shortcuts reminder(app.str() + "shortcuts", {{}, [](const std::string&) {}});
 
     const LaunchButtonSet& buttons = launcher->launchButtons();
     int big = -1;
@@ -111,4 +124,48 @@ TEST_F(PlainTextTest, NamesFromFilesAndSkinTextsAreShownAsWritten)
 
     expectEverythingPlain();
     message.close();
+}
+
+namespace {
+
+// Opens a modal dialog with `open`; while it runs, records the text format
+// and text of each of its labels that shows `name`, then closes it.
+std::vector<std::pair<Qt::TextFormat, std::string>> labelsOfModal(const std::function<void()>& open,
+                                                                   const std::string& name)
+{
+    std::vector<std::pair<Qt::TextFormat, std::string>> seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        for (const QLabel* label : modal->findChildren<QLabel*>())
+            if (label->text().toStdString().find(name) != std::string::npos)
+                seen.emplace_back(label->textFormat(), label->text().toStdString());
+        modal->close();
+    });
+    open();
+    return seen;
+}
+
+} // namespace
+
+TEST(PlainTextDialogs, MessagesAndQuestionsQuoteNamesAsWritten)
+{
+    const std::string name = "<font color=red size=7>BIG";
+    platform::QtMessageBox messages;
+    platform::QtCopyInteraction copies;
+    launcher::QtTextInput input;
+    const std::pair<const char*, std::function<void()>> dialogs[] = {
+        {"message", [&] { messages.show("Cannot copy " + name + ".url", "Quorvex"); }},
+        {"copy error", [&] { copies.reportError("Cannot write /home/u/" + name + ".url: No space left on device"); }},
+        {"replace question", [&] { copies.askReplace("/lib/" + name + ".url", "/home/u/" + name + ".url"); }},
+        {"hot-key question", [&] { input.ask(nullptr, "Hotkey Assignment", HotkeyPrompt(name), ""); }},
+    };
+    for (const auto& [what, open] : dialogs) {
+        SCOPED_TRACE(what);
+        const auto labels = labelsOfModal(open, name);
+        ASSERT_FALSE(labels.empty());
+        for (const auto& [format, text] : labels)
+            EXPECT_EQ(format, Qt::PlainText) << text;
+    }
 }
