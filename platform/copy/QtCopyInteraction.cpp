@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -63,6 +64,10 @@ bool QtCopyInteraction::progress(const std::string& currentFile, std::uint64_t b
     if (!m_dialog && m_elapsed.isValid() && m_elapsed.elapsed() >= kShowAfterMs) {
         m_dialog = new QProgressDialog(m_owner);
         m_dialog->setWindowTitle(kCaption);
+        // The label names the file being copied, which is not markup.
+        auto* label = new QLabel(m_dialog);
+        label->setTextFormat(Qt::PlainText);
+        m_dialog->setLabel(label);
         m_dialog->setWindowModality(Qt::WindowModal);
         m_dialog->setRange(0, kProgressSteps);
         m_dialog->setMinimumDuration(0);

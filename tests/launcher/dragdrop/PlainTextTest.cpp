@@ -19,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -168,4 +169,24 @@ TEST(PlainTextDialogs, MessagesAndQuestionsQuoteNamesAsWritten)
         for (const auto& [format, text] : labels)
             EXPECT_EQ(format, Qt::PlainText) << text;
     }
+}
+
+TEST(PlainTextDialogs, CopyProgressNamesTheFileAsWritten)
+{
+    const std::string name = "<font color=red size=7>BIG.url";
+    platform::QtCopyInteraction copies;
+    copies.begin(100, 1);
+    // The progress window shows up only for copies that take a while.
+    QThread::msleep(platform::QtCopyInteraction::kShowAfterMs + 20);
+    copies.progress("/lib/" + name, 50);
+
+    bool found = false;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (label->text().toStdString().find(name) != std::string::npos) {
+                found = true;
+                EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            }
+    EXPECT_TRUE(found);
+    copies.end();
 }
