@@ -206,7 +206,7 @@ LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, co
     for (platform::DesktopCommand& command : built.commands)
         command.program = program;
 
-    std::string workingFolder = entry->workingFolder();
+    std::string workingFolder = absoluteFrom(entryPath, entry->workingFolder());
     if (workingFolder.empty())
         workingFolder = !droppedFiles.empty() ? FolderOfPath(droppedFiles.front())
                       : named                 ? sectionFolder

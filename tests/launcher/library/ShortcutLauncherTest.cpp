@@ -244,6 +244,7 @@ TEST_F(ShortcutLauncherTest, RelativeProgramPathsMeanTheShortcutsOwnFolder)
     const std::string dropped = folder.write("drop/report.txt", "r").string();
     link("Linked.lnk", {"sub/prog", "", "", 1});
     addFile("Tools/Entry.desktop", "[Desktop Entry]\nType=Application\nExec=./prog %f\n");
+    addFile("Tools/InOwnFolder.desktop", "[Desktop Entry]\nType=Application\nExec=./prog\nPath=sub\n");
     addFile("Tools/Missing.desktop", "[Desktop Entry]\nType=Application\nExec=./nothing-here %f\n");
     link("MissingLink.lnk", {"sub/nothing-here", "", "", 1});
     const std::string launcherFolder = std::filesystem::current_path().string();
@@ -257,6 +258,7 @@ TEST_F(ShortcutLauncherTest, RelativeProgramPathsMeanTheShortcutsOwnFolder)
     const Case cases[] = {
         {"Linked", Outcome::Started, inSection},
         {"Entry", Outcome::Started, section + "/prog"},
+        {"InOwnFolder", Outcome::Started, section + "/prog"},
         {"Missing", Outcome::Failed, ""},
         {"MissingLink", Outcome::Failed, ""},
     };
@@ -270,7 +272,10 @@ TEST_F(ShortcutLauncherTest, RelativeProgramPathsMeanTheShortcutsOwnFolder)
         }
         ASSERT_EQ(shell.calls().size(), 1u);
         EXPECT_EQ(shell.calls()[0].target, c.started);
-        EXPECT_EQ(shell.calls()[0].workingFolder, folder.str() + "drop");
+        // A relative Path= is the entry's folder too; without one the
+        // dropped file's folder is the working folder.
+        EXPECT_EQ(shell.calls()[0].workingFolder,
+                  std::string(c.caption) == "InOwnFolder" ? section + "/sub" : folder.str() + "drop");
     }
     std::filesystem::current_path(launcherFolder);
 }
