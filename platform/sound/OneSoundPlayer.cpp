@@ -1,5 +1,7 @@
 #include "platform/sound/OneSoundPlayer.h"
 
+#include <algorithm>
+
 namespace platform {
 
 OneSoundPlayer::OneSoundPlayer(SoundOutput& output, SoundClock& clock)
@@ -49,7 +51,7 @@ void OneSoundPlayer::playAndWait(const std::filesystem::path& file)
     const auto sound = prepare(file);
     if (!sound || !start(*sound))
         return;
-    m_clock.waitMs(sound->durationMs());
+    m_clock.waitMs(std::min(sound->durationMs(), kLongestWaitMs));
     m_output.stop();
     m_endsAtMs.reset();
 }

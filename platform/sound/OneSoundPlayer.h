@@ -13,6 +13,11 @@ namespace platform {
 // sound replaced it.
 class OneSoundPlayer final : public SoundSystem {
 public:
+    // The longest a caller is ever held by playAndWait. A header may claim any
+    // length (a 4 KB file "at 1 Hz" lasts over an hour), and the waits sit in
+    // the exit sequence, where nobody expects to wait for more than a chime.
+    static constexpr std::int64_t kLongestWaitMs = 10'000;
+
     OneSoundPlayer(SoundOutput& output, SoundClock& clock);
 
     void playAsync(const std::filesystem::path& file) override;

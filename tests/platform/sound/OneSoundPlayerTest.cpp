@@ -65,6 +65,20 @@ TEST_F(OneSoundPlayerTest, WaitLastsExactlyTheSoundsLengthAndCutsAnything)
     EXPECT_EQ(m_output.log().size(), 4u);
 }
 
+TEST_F(OneSoundPlayerTest, WaitIsCutShortWhateverLengthTheHeaderClaims)
+{
+    // 4000 frames at 1 Hz claim 4000 s; the device is stopped when the wait ends.
+    const auto slow = m_folder.write("slow.wav", soundtest::wavFile({1, 1, 1, 8, 4000}));
+    const auto exact = sound("exact.wav", std::uint32_t(OneSoundPlayer::kLongestWaitMs));
+    m_player.playAndWait(slow);
+    m_player.playAndWait(exact);
+    EXPECT_EQ(m_clock.waits(),
+              (std::vector<std::int64_t>{OneSoundPlayer::kLongestWaitMs, OneSoundPlayer::kLongestWaitMs}));
+    EXPECT_EQ(m_output.log(), (Log{"start 4000000ms at 1000", "stop at 11000", "start 10000ms at 11000",
+                                   "stop at 21000"}));
+    EXPECT_FALSE(m_player.isPlaying());
+}
+
 TEST_F(OneSoundPlayerTest, UnplayableFilesAreSilentAndNeverWaited)
 {
     const auto music = sound("music.wav", 1000);
