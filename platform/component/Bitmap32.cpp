@@ -167,12 +167,27 @@ Bitmap32 decodeBmp(std::span<const uint8_t> file, std::string* error)
 
 // 32 bits per pixel with explicit masks, so the alpha channel survives a
 // round trip.
-std::vector<uint8_t> encodeBmp(const Bitmap32& bitmap)
+namespace {
+
+constexpr uint32_t kEncodedInfoHeaderBytes = 56;
+constexpr uint32_t kEncodedDataOffset = 14 + kEncodedInfoHeaderBytes;
+
+} // namespace
+
+uint64_t encodedBmpBytes(const Bitmap32& bitmap)
 {
     if (!bitmap.isValid())
+        return 0;
+    return kEncodedDataOffset + uint64_t(bitmap.width) * uint64_t(bitmap.height) * 4;
+}
+
+std::vector<uint8_t> encodeBmp(const Bitmap32& bitmap)
+{
+    // The header's size fields have 32 bits.
+    if (!bitmap.isValid() || encodedBmpBytes(bitmap) > UINT32_MAX)
         return {};
-    const uint32_t headerSize = 56;
-    const uint32_t dataOffset = 14 + headerSize;
+    const uint32_t headerSize = kEncodedInfoHeaderBytes;
+    const uint32_t dataOffset = kEncodedDataOffset;
     const uint32_t dataSize = uint32_t(bitmap.width) * uint32_t(bitmap.height) * 4;
     std::vector<uint8_t> out;
     out.reserve(dataOffset + dataSize);

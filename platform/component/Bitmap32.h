@@ -36,5 +36,7 @@ inline constexpr int64_t kMaxBitmapPixels = int64_t(1) << 25;
 Bitmap32 decodeBmp(std::span<const uint8_t> file, std::string* error = nullptr);
 // Encodes a 32-bit bottom-up BMP file that decodeBmp reads back unchanged.
 std::vector<uint8_t> encodeBmp(const Bitmap32& bitmap);
+// The size of what encodeBmp writes for `bitmap`, without encoding it.
+uint64_t encodedBmpBytes(const Bitmap32& bitmap);
 
 } // namespace quorvex::platform::component

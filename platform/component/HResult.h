@@ -32,6 +32,8 @@ inline constexpr HResult kAdviseLimit = static_cast<HResult>(0x80040201u);
 inline constexpr HResult kNotLoaded = static_cast<HResult>(0x8007007Eu);
 inline constexpr HResult kReadFault = static_cast<HResult>(0x8003001Eu);
 inline constexpr HResult kInvalidData = static_cast<HResult>(0x8003001Du);
+// The data is larger than the format's limit allows.
+inline constexpr HResult kTooLarge = static_cast<HResult>(0x80030111u);
 
 inline constexpr bool succeeded(HResult hr) { return hr >= 0; }
 inline constexpr bool failed(HResult hr) { return hr < 0; }

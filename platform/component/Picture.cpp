@@ -115,8 +115,10 @@ public:
             hr = reader.readUInt32(count);
         if (failed(hr))
             return hr;
-        if (kind > uint16_t(PictureKind::EnhancedMetafile) || count > kMaxPictureDataBytes)
+        if (kind > uint16_t(PictureKind::EnhancedMetafile))
             return kInvalidData;
+        if (count > kMaxPictureDataBytes)
+            return kTooLarge;
         if (reader.remaining() < count)
             return kReadFault;
         std::vector<uint8_t> data(count);
@@ -142,6 +144,8 @@ public:
     {
         if (!stream)
             return kPointer;
+        if (dataBytes() > kMaxPictureDataBytes)
+            return kTooLarge;
         std::vector<uint8_t> encoded;
         const std::vector<uint8_t>* data = &m_data;
         if (m_kind == PictureKind::Bitmap) {
@@ -166,11 +170,14 @@ public:
     {
         if (!size)
             return kPointer;
-        uint64_t dataBytes = m_data.size();
-        if (m_kind == PictureKind::Bitmap && m_bitmap.isValid())
-            dataBytes = 14 + 56 + uint64_t(m_bitmap.width) * uint64_t(m_bitmap.height) * 4;
-        *size = kHeaderBytes + dataBytes;
+        *size = kHeaderBytes + dataBytes();
         return kOk;
+    }
+
+    // The size of the data part of the stream form.
+    uint64_t dataBytes() const
+    {
+        return m_kind == PictureKind::Bitmap ? encodedBmpBytes(m_bitmap) : m_data.size();
     }
 
     PictureKind m_kind = PictureKind::None;

@@ -45,7 +45,10 @@ inline constexpr DispId kDispIdPictureHeight = 6;
 // The class of the standard picture, written in front of it in streams.
 inline constexpr Guid kStdPictureClsid = Guid::literal("{DD3006B7-4034-4C41-9080-FF3D2B60D1F1}");
 
-// Pictures larger than this (file bytes) are refused when loading a stream.
+// The largest picture (its file bytes: a BMP file for bitmaps) that the
+// picture's stream form holds. Saving refuses a larger picture with kTooLarge
+// before writing anything, and loading refuses one, so whatever saves also
+// loads. At 32 bits a pixel a bitmap of 4096 x 4096 less a row fits.
 inline constexpr uint32_t kMaxPictureDataBytes = 64u * 1024u * 1024u;
 
 // Creation. Each returns the picture with one reference for the caller.

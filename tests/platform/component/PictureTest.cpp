@@ -183,7 +183,35 @@ TEST(PictureTest, TruncatedOrAbsurdPictureStreamsAreRefused)
     std::vector<uint8_t> absurd(bytes.begin(), bytes.begin() + 12);
     put32(absurd, 8, 0xFFFFFFF0u);
     Ref<IPicture> loaded;
-    EXPECT_EQ(loadPicture(MemoryStream::create(absurd).get(), IPicture::kIid, loaded.putVoid()), kInvalidData);
+    EXPECT_EQ(loadPicture(MemoryStream::create(absurd).get(), IPicture::kIid, loaded.putVoid()), kTooLarge);
+}
+
+// The same limit on both sides, to the byte: data of exactly the limit saves
+// and loads, one byte more is refused by either.
+TEST(PictureTest, SizeLimitIsTheSameForSavingAndLoading)
+{
+    Ref<IPicture> atLimit = createPictureFromData(PictureKind::EnhancedMetafile, std::vector<uint8_t>(kMaxPictureDataBytes, 7));
+    Ref<MemoryStream> stream = MemoryStream::create();
+    ASSERT_EQ(queryInterface<IPersistStream>(atLimit)->save(stream.get(), true), kOk);
+    stream->seek(0, SeekOrigin::Begin, nullptr);
+    Ref<IPicture> loaded;
+    ASSERT_EQ(loadPicture(stream.get(), IPicture::kIid, loaded.putVoid()), kOk);
+    std::span<const uint8_t> data;
+    loaded->getData(&data);
+    EXPECT_EQ(data.size(), kMaxPictureDataBytes);
+
+    Ref<IPicture> over = createPictureFromData(PictureKind::EnhancedMetafile, std::vector<uint8_t>(kMaxPictureDataBytes + 1u, 7));
+    Ref<MemoryStream> refused = MemoryStream::create();
+    EXPECT_EQ(queryInterface<IPersistStream>(over)->save(refused.get(), true), kTooLarge);
+    EXPECT_TRUE(refused->bytes().empty()) << "nothing is written";
+
+    // A stream claiming one byte more than the limit, with the bytes there.
+    std::vector<uint8_t> claimed(stream->bytes());
+    put32(claimed, 8, kMaxPictureDataBytes + 1u);
+    claimed.push_back(7);
+    Ref<IPicture> notLoaded;
+    EXPECT_EQ(loadPicture(MemoryStream::create(claimed).get(), IPicture::kIid, notLoaded.putVoid()), kTooLarge);
+    EXPECT_FALSE(notLoaded);
 }
 
 TEST(PictureTest, DispatchReportsKindAndSize)

@@ -88,6 +88,38 @@ TEST_F(FormShapeTest, StreamWithPictureAndTextRoundTrips)
     EXPECT_EQ(window, 0) << "the window is never saved";
 }
 
+// One picture limit for saving and loading: an 8K picture is refused with an
+// error when saving instead of being written for a load that would refuse
+// it; the largest picture that saves loads back unchanged.
+TEST_F(FormShapeTest, PicturesSaveOnlyWhenTheyLoadBack)
+{
+    Ref<IDispatch> huge = makePicture(Bitmap32(7680, 4320, 0xFF102030u));
+    ASSERT_EQ(m_shape->putRefShapePicture(huge.get()), kOk);
+    Ref<MemoryStream> refused = MemoryStream::create();
+    EXPECT_EQ(as<IPersistStreamInit>()->save(refused.get(), true), kTooLarge);
+    EXPECT_EQ(as<IPersistStreamInit>()->isDirty(), kOk) << "a failed save leaves the control unsaved";
+    EXPECT_LT(refused->bytes().size(), 100u) << "the picture's bytes are not written";
+
+    // 70 header bytes plus 4096 x 4095 pixels of 4 bytes: one more row would not fit.
+    Bitmap32 largest(4096, 4095, 0xFF405060u);
+    largest.setPixel(4095, 4094, 0xFF010203u);
+    ASSERT_LE(encodedBmpBytes(largest), kMaxPictureDataBytes);
+    ASSERT_GT(encodedBmpBytes(Bitmap32(4096, 4096)), kMaxPictureDataBytes);
+    ASSERT_EQ(m_shape->putRefShapePicture(makePicture(largest).get()), kOk);
+    const std::vector<uint8_t> saved = saveStream(m_shape.get());
+
+    Ref<IFormShape> copy = Ref<IFormShape>::adopt(FormShape::create(m_windows, nullptr));
+    ASSERT_EQ(loadStream(copy.get(), saved), kOk);
+    Ref<IDispatch> loaded;
+    copy->getShapePicture(loaded.put());
+    Ref<IPicture> picture = queryInterface<IPicture>(loaded);
+    ASSERT_TRUE(picture);
+    const Bitmap32* bitmap = nullptr;
+    picture->getBitmap(&bitmap);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_TRUE(*bitmap == largest);
+}
+
 TEST_F(FormShapeTest, EveryTruncationIsRefusedAndKeepsWhatWasReadSoFar)
 {
     m_shape->putShapePicture(makePicture(makeBitmap(3, 3, 0, 0xFFFFFF, 0, 0, 1, 1)).get());
