@@ -56,7 +56,28 @@ void FormShape::rebuildStringRegion()
 {
     m_parsedShape.text = m_shapeString;
     ParseShapeString(m_parsedShape);
-    m_baseRegion = BuildShapeRegion(m_parsedShape, 1.0, 1.0, FillRule::Alternate, CombineMode::Xor);
+    buildStringBase();
+}
+
+void FormShape::buildStringBase()
+{
+    const RasterLimits limits = baseLimits();
+    m_baseRegion = BuildShapeRegion(m_parsedShape, 1.0, 1.0, FillRule::Alternate, CombineMode::Xor, limits);
+    m_baseClip = limits.clip;
+}
+
+RasterLimits FormShape::baseLimits() const
+{
+    // Under AutoScale the outline at scale 1 sets the factors, so all of it
+    // counts. Otherwise only whether there is an outline at all matters, which
+    // clipping cannot change, and the window's own area is enough.
+    if (m_autoScale || m_hWnd == 0)
+        return RasterLimits {};
+    const std::optional<platform::RegionRect> outer =
+        m_windows.windowRect(static_cast<platform::RegionWindowId>(m_hWnd));
+    if (!outer)
+        return RasterLimits {};
+    return RasterLimitsForWindow(int64_t(outer->right) - outer->left, int64_t(outer->bottom) - outer->top);
 }
 
 void FormShape::rebuildPictureRegion()
@@ -83,6 +104,8 @@ void FormShape::applyShape()
 {
     if (m_hWnd == 0)
         return;
+    if (m_shapeType == kShapeFromString && baseLimits().clip != m_baseClip)
+        buildStringBase();
     ShapeApplyRequest request;
     request.window = static_cast<WindowHandle>(m_hWnd);
     request.shapeType = m_shapeType;

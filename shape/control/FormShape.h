@@ -9,6 +9,7 @@
 #include "shape/control/FormShapeIds.h"
 #include "shape/control/IFormShape.h"
 #include "shape/region/Region.h"
+#include "shape/region/ShapeRegion.h"
 #include "shape/region/ShapeString.h"
 
 #include <optional>
@@ -131,6 +132,9 @@ private:
     void rebuildPictureRegion();
     // Parses the stored text and rebuilds the base region at scale 1.
     void rebuildStringRegion();
+    // The base region from the parsed text, within baseLimits().
+    void buildStringBase();
+    RasterLimits baseLimits() const;
     void applyShape();
     // Marks the control as needing saving and tells the sinks.
     void changed(DispId id);
@@ -162,6 +166,7 @@ private:
 
     ParsedShape m_parsedShape;
     std::optional<Region> m_baseRegion;
+    Rect m_baseClip = kRasterCanvas; // where the string's base region was rasterised
     component::Extent m_extent;
     bool m_dirty = false;
 };

@@ -64,9 +64,13 @@ void applyShapeString(const ShapeApplyRequest& request, WindowRegionService& win
     const Scaling scale = scaling(request, windows, box.width(), box.height());
     if (!hasFactors(scale, request, windows))
         return;
-    // Re-rasterised at the new scale rather than stretched, so arcs stay round.
+    // Re-rasterised at the new scale rather than stretched, so arcs stay round,
+    // and only over the window: what lies beyond it is never seen.
+    RasterLimits limits;
+    if (const std::optional<Rect> window = windows.windowRect(request.window))
+        limits = RasterLimitsForWindow(window->width(), window->height());
     install(windows, request.window,
-            BuildShapeRegion(*request.parsedShape, scale.x, scale.y, FillRule::Alternate, CombineMode::Xor));
+            BuildShapeRegion(*request.parsedShape, scale.x, scale.y, FillRule::Alternate, CombineMode::Xor, limits));
 }
 
 void applyBitmap(const ShapeApplyRequest& request, WindowRegionService& windows)

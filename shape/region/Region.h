@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shape/region/Rect.h"
+#include "shape/region/WorkBudget.h"
 
 #include <pixman.h>
 
@@ -26,10 +27,13 @@ enum class CombineMode : std::int32_t {
 };
 
 // Rasterised coordinates are clamped to this magnitude so that every product
-// in the scan converters fits in 64 (ellipse: 128) bits. Rasterisation itself
-// only ever covers pixels with both coordinates in [-65536, 65536), far beyond
-// any window, so that an absurd figure cannot scan a billion rows.
+// in the scan converters fits in 64 (ellipse: 128) bits.
 inline constexpr std::int32_t kCoordinateLimit = 1 << 30;
+
+// The largest area rasterisation ever covers, far beyond any window, so that
+// an absurd figure cannot scan a billion rows. Callers that know the window
+// pass a smaller clip.
+inline constexpr Rect kRasterCanvas{-65536, -65536, 65536, 65536};
 
 // A set of pixels held in pixman's canonical banded form: rectangles sorted
 // top to bottom, then left to right; rectangles of one band share top and
@@ -65,12 +69,18 @@ public:
     // to a non-zero winding number (Winding). Fewer than three distinct
     // vertices, or no area, give an empty region. Vertices are clamped to
     // +-kCoordinateLimit.
-    static Region polygon(std::span<const Point> points, FillRule rule);
+    //
+    // Only pixels inside `clip` are produced. Each scan line costs `budget`
+    // one step plus one per edge crossing it and per reordering of edges;
+    // WorkBudgetExceeded escapes when it runs out.
+    static Region polygon(std::span<const Point> points, FillRule rule, const Rect& clip = kRasterCanvas,
+                          WorkBudget* budget = nullptr);
 
     // The pixels whose centres lie strictly inside the ellipse inscribed in
     // `box` (right and bottom exclusive). A box with swapped edges is
-    // normalised first; an empty box gives an empty region.
-    static Region ellipse(const Rect& box);
+    // normalised first; an empty box gives an empty region. Only pixels
+    // inside `clip` are produced, at one step of `budget` per scan line.
+    static Region ellipse(const Rect& box, const Rect& clip = kRasterCanvas, WorkBudget* budget = nullptr);
 
     // this = this (mode) other.
     void combine(const Region& other, CombineMode mode);

@@ -10,14 +10,15 @@
 // Ellipses use the pixel-centre rule, evaluated in doubled integer coordinates
 // so that centres and half axes are integers and the test is exact.
 //
-// Only pixels in [-kRasterLimit, kRasterLimit) are ever covered. Window
-// coordinates live well inside that range, and the guard keeps absurd figures
-// (a radius of a billion) from scanning a billion rows.
+// Only pixels inside the caller's clip are ever covered (at most
+// kRasterCanvas), so absurd figures (a radius of a billion) never scan a
+// billion rows, and the cost of a figure is bounded by the window it shapes.
 
 #include "shape/region/BandBuilder.h"
 #include "shape/region/Region.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -25,8 +26,6 @@
 namespace quorvex::shape {
 
 namespace {
-
-constexpr std::int64_t kRasterLimit = std::int64_t(1) << 16;
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b)
 {
@@ -68,10 +67,10 @@ struct Edge {
 
 } // namespace
 
-Region Region::polygon(std::span<const Point> points, FillRule rule)
+Region Region::polygon(std::span<const Point> points, FillRule rule, const Rect& clip, WorkBudget* budget)
 {
     const std::size_t n = points.size();
-    if (n < 3)
+    if (n < 3 || clip.isEmpty())
         return Region();
 
     std::int64_t minY = INT64_MAX;
@@ -110,10 +109,11 @@ Region Region::polygon(std::span<const Point> points, FillRule rule)
     if (pending.empty())
         return Region();
 
-    const std::int64_t firstRow = std::max(minY, -kRasterLimit);
-    const std::int64_t endRow = std::min(maxY, kRasterLimit);
-    std::sort(pending.begin(), pending.end(), [](const PendingEdge& a, const PendingEdge& b) {
-        return std::max(a.edge.topY, -kRasterLimit) < std::max(b.edge.topY, -kRasterLimit);
+    const std::int64_t clipTop = clip.top;
+    const std::int64_t firstRow = std::max(minY, clipTop);
+    const std::int64_t endRow = std::min<std::int64_t>(maxY, clip.bottom);
+    std::sort(pending.begin(), pending.end(), [clipTop](const PendingEdge& a, const PendingEdge& b) {
+        return std::max(a.edge.topY, clipTop) < std::max(b.edge.topY, clipTop);
     });
 
     // Active edges stay sorted by their crossing; from one scan line to the
@@ -132,14 +132,12 @@ Region Region::polygon(std::span<const Point> points, FillRule rule)
             for (const Edge& e : active)
                 nextEnd = std::min(nextEnd, e.bottomY);
         }
-        while (nextPending < pending.size() && std::max(pending[nextPending].edge.topY, -kRasterLimit) <= y) {
-            PendingEdge& p = pending[nextPending++];
-            if (p.edge.bottomY <= y)
-                continue;
-            p.edge.startAt(y, p.topX, p.dx);
-            active.push_back(p.edge);
-            nextEnd = std::min(nextEnd, p.edge.bottomY);
-        }
+        // Edges carried over from the last scan line are still nearly in
+        // order: insertion sort moves each only past the edges it crossed.
+        // Every move is paid for before it is made, so a polygon whose edges
+        // all cross on one line cannot stall here.
+        if (budget)
+            budget->spend(1 + active.size());
         for (std::size_t i = 1; i < active.size(); ++i) {
             if (active[i - 1].x <= active[i].x)
                 continue;
@@ -150,13 +148,35 @@ Region Region::polygon(std::span<const Point> points, FillRule rule)
                 --j;
             }
             active[j] = e;
+            if (budget)
+                budget->spend(i - j);
+        }
+        // Edges that start here come in any order: sorted on their own, then
+        // merged in.
+        const std::size_t carried = active.size();
+        while (nextPending < pending.size() && std::max(pending[nextPending].edge.topY, clipTop) <= y) {
+            PendingEdge& p = pending[nextPending++];
+            if (p.edge.bottomY <= y)
+                continue;
+            p.edge.startAt(y, p.topX, p.dx);
+            active.push_back(p.edge);
+            nextEnd = std::min(nextEnd, p.edge.bottomY);
+        }
+        if (active.size() > carried) {
+            const std::size_t added = active.size() - carried;
+            if (budget)
+                budget->spend(active.size() + added * std::bit_width(added));
+            const auto byCrossing = [](const Edge& a, const Edge& b) { return a.x < b.x; };
+            const auto firstAdded = active.begin() + static_cast<std::ptrdiff_t>(carried);
+            std::sort(firstAdded, active.end(), byCrossing);
+            std::inplace_merge(active.begin(), firstAdded, active.end(), byCrossing);
         }
 
         spans.clear();
         std::int32_t count = 0;
         std::int64_t spanStart = 0;
         for (const Edge& e : active) {
-            const std::int64_t x = std::clamp(e.x, -kRasterLimit, kRasterLimit);
+            const std::int64_t x = std::clamp<std::int64_t>(e.x, clip.left, clip.right);
             const bool wasInside = rule == FillRule::Alternate ? (count & 1) != 0 : count != 0;
             count += rule == FillRule::Alternate ? 1 : e.direction;
             const bool isInside = rule == FillRule::Alternate ? (count & 1) != 0 : count != 0;
@@ -179,13 +199,13 @@ Region Region::polygon(std::span<const Point> points, FillRule rule)
     return fromBandedRects(bands.finish());
 }
 
-Region Region::ellipse(const Rect& box)
+Region Region::ellipse(const Rect& box, const Rect& clip, WorkBudget* budget)
 {
     const std::int64_t left = std::clamp<std::int64_t>(std::min(box.left, box.right), -kCoordinateLimit, kCoordinateLimit);
     const std::int64_t right = std::clamp<std::int64_t>(std::max(box.left, box.right), -kCoordinateLimit, kCoordinateLimit);
     const std::int64_t top = std::clamp<std::int64_t>(std::min(box.top, box.bottom), -kCoordinateLimit, kCoordinateLimit);
     const std::int64_t bottom = std::clamp<std::int64_t>(std::max(box.top, box.bottom), -kCoordinateLimit, kCoordinateLimit);
-    if (right <= left || bottom <= top)
+    if (right <= left || bottom <= top || clip.isEmpty())
         return Region();
 
     // In doubled coordinates the centre is (sumX, sumY), the pixel centre of
@@ -199,8 +219,10 @@ Region Region::ellipse(const Rect& box)
     const Wide a2 = a * a;
     const Wide b2 = b * b;
 
-    const std::int64_t firstRow = std::max(top, -kRasterLimit);
-    const std::int64_t endRow = std::min(bottom, kRasterLimit);
+    const std::int64_t firstRow = std::max<std::int64_t>(top, clip.top);
+    const std::int64_t endRow = std::min<std::int64_t>(bottom, clip.bottom);
+    if (budget && endRow > firstRow)
+        budget->spend(static_cast<std::uint64_t>(endRow - firstRow));
     BandBuilder bands;
     std::vector<BandBuilder::Span> spans;
     for (std::int64_t y = firstRow; y < endRow; ++y) {
@@ -221,8 +243,8 @@ Region Region::ellipse(const Rect& box)
             while (last > centre && !inside(last))
                 --last;
             const std::int64_t first = sumX - 1 - last; // mirror image of `last`
-            const std::int64_t spanLeft = std::clamp(first, -kRasterLimit, kRasterLimit);
-            const std::int64_t spanRight = std::clamp(last + 1, -kRasterLimit, kRasterLimit);
+            const std::int64_t spanLeft = std::clamp<std::int64_t>(first, clip.left, clip.right);
+            const std::int64_t spanRight = std::clamp<std::int64_t>(last + 1, clip.left, clip.right);
             if (spanRight > spanLeft)
                 spans.push_back(BandBuilder::Span{static_cast<std::int32_t>(spanLeft), static_cast<std::int32_t>(spanRight)});
         }

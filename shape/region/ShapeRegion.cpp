@@ -1,5 +1,6 @@
 #include "shape/region/ShapeRegion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <numbers>
@@ -11,6 +12,13 @@ namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
+// Combining reads both rectangle lists and writes at most as many.
+void combineWithin(WorkBudget& budget, Region& into, const Region& other, CombineMode mode)
+{
+    budget.spend(into.rectCount() + other.rectCount());
+    into.combine(other, mode);
+}
+
 Point scaledPoint(double x, double y, double scaleX, double scaleY)
 {
     return Point{TruncateCoordinate(scaleX * x), TruncateCoordinate(scaleY * y)};
@@ -21,7 +29,8 @@ Point scaledPoint(double x, double y, double scaleX, double scaleY)
 // to the bounding corners of every quadrant the arc passes and back to its
 // end. The corners lie 50 units beyond the radius, so the polygon always
 // encloses the arc itself.
-Region arcCap(const ShapeRecord& arc, const Region& circle, double scaleX, double scaleY)
+Region arcCap(const ShapeRecord& arc, const Region& circle, double scaleX, double scaleY, const Rect& clip,
+              WorkBudget& budget)
 {
     std::vector<Point> outline;
     outline.push_back(scaledPoint(arc.startX, arc.startY, scaleX, scaleY));
@@ -47,14 +56,15 @@ Region arcCap(const ShapeRecord& arc, const Region& circle, double scaleX, doubl
     } while (outline.size() < 5 && ((direction > 0 && turned <= arc.sweep) || (direction < 0 && turned >= arc.sweep)));
     outline.push_back(scaledPoint(arc.endX, arc.endY, scaleX, scaleY));
 
-    Region cap = Region::polygon(outline, FillRule::Winding);
-    cap.combine(circle, CombineMode::Intersect);
+    Region cap = Region::polygon(outline, FillRule::Winding, clip, &budget);
+    combineWithin(budget, cap, circle, CombineMode::Intersect);
     return cap;
 }
 
 std::optional<Region> figureRegion(std::span<const ShapeRecord> records, FillRule rule, double scaleX,
-                                   double scaleY)
+                                   double scaleY, const Rect& clip, WorkBudget& budget)
 {
+    budget.spend(records.size());
     std::vector<Point> vertices;
     vertices.reserve(records.size());
     for (const ShapeRecord& record : records) {
@@ -67,7 +77,7 @@ std::optional<Region> figureRegion(std::span<const ShapeRecord> records, FillRul
     // outline without area: the figure is left out rather than made empty.
     std::optional<Region> figure;
     if (vertices.size() >= 2)
-        figure = Region::polygon(vertices, rule);
+        figure = Region::polygon(vertices, rule, clip, &budget);
 
     const CombineMode pieceMode = rule == FillRule::Winding ? CombineMode::Union : CombineMode::Xor;
     for (const ShapeRecord& record : records) {
@@ -77,13 +87,14 @@ std::optional<Region> figureRegion(std::span<const ShapeRecord> records, FillRul
             Rect{TruncateCoordinate(scaleX * (record.centreX - record.radius)),
                  TruncateCoordinate(scaleY * (record.centreY - record.radius)),
                  TruncateCoordinate(scaleX * (record.centreX + record.radius)),
-                 TruncateCoordinate(scaleY * (record.centreY + record.radius))});
+                 TruncateCoordinate(scaleY * (record.centreY + record.radius))},
+            clip, &budget);
         const bool fullTurn = record.sweep >= kTwoPi || record.sweep <= -kTwoPi;
-        Region piece = fullTurn ? circle : arcCap(record, circle, scaleX, scaleY);
+        Region piece = fullTurn ? circle : arcCap(record, circle, scaleX, scaleY, clip, budget);
         if (!figure)
             figure = std::move(piece);
         else
-            figure->combine(piece, pieceMode);
+            combineWithin(budget, *figure, piece, pieceMode);
     }
     return figure;
 }
@@ -101,35 +112,60 @@ std::int32_t TruncateCoordinate(double value)
     return static_cast<std::int32_t>(value); // truncates towards zero
 }
 
+RasterLimits RasterLimitsForWindow(std::int64_t width, std::int64_t height)
+{
+    auto within = [](std::int64_t value, std::int32_t low, std::int32_t high) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, low, high));
+    };
+    const Rect& canvas = kRasterCanvas;
+    return RasterLimits{Rect{within(-kWindowMargin, canvas.left, canvas.right),
+                             within(-kWindowMargin, canvas.top, canvas.bottom),
+                             within(std::max<std::int64_t>(width, 0) + kWindowMargin, canvas.left, canvas.right),
+                             within(std::max<std::int64_t>(height, 0) + kWindowMargin, canvas.top, canvas.bottom)}};
+}
+
 std::optional<Region> BuildFigureRegion(std::span<const ShapeRecord> records, FillRule rule,
-                                        double scaleX, double scaleY)
+                                        double scaleX, double scaleY, const RasterLimits& limits)
 {
     // A figure too large for the memory there is counts as no figure, and the
     // rest of the shape is still built.
     try {
-        return figureRegion(records, rule, scaleX, scaleY);
+        WorkBudget budget(limits.work);
+        return figureRegion(records, rule, scaleX, scaleY, limits.clip, budget);
     } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    } catch (const WorkBudgetExceeded&) {
         return std::nullopt;
     }
 }
 
 std::optional<Region> BuildShapeRegion(const ParsedShape& shape, double scaleX, double scaleY,
-                                       FillRule rule, CombineMode mode)
+                                       FillRule rule, CombineMode mode, const RasterLimits& limits)
 {
+    WorkBudget budget(limits.work);
     std::optional<Region> result;
-    for (std::size_t i = 0; i < shape.figureCount(); ++i) {
-        const std::size_t begin = shape.figureBegin(i);
-        const std::size_t end = shape.figureEnd(i);
-        if (begin >= end || end > shape.records.size())
-            continue;
-        std::optional<Region> figure = BuildFigureRegion(
-            std::span<const ShapeRecord>(shape.records).subspan(begin, end - begin), rule, scaleX, scaleY);
-        if (!figure)
-            continue;
-        if (!result)
-            result = std::move(figure);
-        else
-            result->combine(*figure, mode);
+    try {
+        for (std::size_t i = 0; i < shape.figureCount(); ++i) {
+            const std::size_t begin = shape.figureBegin(i);
+            const std::size_t end = shape.figureEnd(i);
+            if (begin >= end || end > shape.records.size())
+                continue;
+            std::optional<Region> figure;
+            try {
+                figure = figureRegion(std::span<const ShapeRecord>(shape.records).subspan(begin, end - begin), rule,
+                                      scaleX, scaleY, limits.clip, budget);
+            } catch (const std::bad_alloc&) {
+                continue;
+            }
+            if (!figure)
+                continue;
+            if (!result)
+                result = std::move(figure);
+            else
+                combineWithin(budget, *result, *figure, mode);
+        }
+    } catch (const WorkBudgetExceeded&) {
+        return std::nullopt;
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/component/Container.h"
 #include "platform/component/MemoryStream.h"
+#include "support/HostileShapeStrings.h"
 
 namespace quorvex::shape::testing {
 namespace {
@@ -123,6 +124,38 @@ TEST_F(FormShapeTest, EmptyOrFigurelessTextRemovesTheOutline)
     ASSERT_TRUE(regionOf(kWindowA));
     m_shape->putShapeString(u"no figure here");
     EXPECT_EQ(regionOf(kWindowA), std::nullopt);
+}
+
+// Diagonal stripes from far above to far below: cheap over a window, too
+// much work over the whole canvas. Without AutoScale only the window's part
+// is ever rasterised; with it the whole outline sets the factors, and an
+// outline that big is refused like a text without figures.
+TEST_F(FormShapeTest, OutlinesAreRasterisedOverTheWindowOnlyWhenNotAutoScaled)
+{
+    const std::string stripes = hostile::diagonalStripes(100);
+    const std::u16string text(stripes.begin(), stripes.end());
+    m_shape->putAutoScale(kVariantFalse);
+    m_shape->putHWnd(kWindowB);
+    m_shape->putShapeString(text);
+    const auto fixed = regionOf(kWindowB);
+    ASSERT_TRUE(fixed) << "the window is shaped";
+    for (const platform::RegionRect& r : *fixed) {
+        EXPECT_GE(r.left, -kWindowMargin);
+        EXPECT_LE(r.right, 300 + kWindowMargin);
+        EXPECT_LE(r.bottom, 100 + kWindowMargin);
+    }
+
+    m_shape->putAutoScale(kVariantTrue);
+    EXPECT_EQ(regionOf(kWindowB), std::nullopt);
+    m_shape->putAutoScale(kVariantFalse);
+    EXPECT_EQ(regionOf(kWindowB), fixed) << "switching back rasterises over the window again";
+
+    // Set before the window is known, the outline is refused over the whole
+    // canvas, then built once the window is.
+    m_shape->putHWnd(0);
+    m_shape->putShapeString(text);
+    m_shape->putHWnd(kWindowB);
+    EXPECT_EQ(regionOf(kWindowB), fixed);
 }
 
 TEST_F(FormShapeTest, RefreshReappliesForStringsAndPicturesButNotForNone)
