@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
   libqt6svg6 qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base
-  libpixman-1-dev libx11-dev libxi-dev liblnk-dev libbfio-dev libemf2svg-dev
+  libpixman-1-dev libx11-dev libxi-dev libxcb-shape0-dev liblnk-dev libbfio-dev libemf2svg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb openbox xdotool x11-utils x11-apps wmctrl imagemagick
   fonts-dejavu-core xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme

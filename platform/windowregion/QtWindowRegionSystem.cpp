@@ -1,5 +1,7 @@
 #include "platform/windowregion/QtWindowRegionSystem.h"
 
+#include "platform/windowregion/X11ShapeMask.h"
+
 #include <QRect>
 #include <QRegion>
 #include <QVector>
@@ -44,6 +46,15 @@ void QtWindowRegionSystem::setRegion(RegionWindowId window, std::span<const Regi
     // pixel needs a mask that covers none of the widget.
     if (region.isEmpty())
         region = QRegion(-1, -1, 1, 1);
+    if (static_cast<std::size_t>(region.rectCount()) > X11ShapeMask::kLargestRectangleList) {
+        // Qt keeps no mask of its own then, so that it never sends the
+        // outline it holds over the one installed here.
+        widget->clearMask();
+        if (X11ShapeMask::install(static_cast<std::uint32_t>(widget->winId()), std::span<const QRect>(region.begin(), region.end()))) {
+            widget->update();
+            return;
+        }
+    }
     widget->setMask(region);
     widget->update();
 }
