@@ -169,7 +169,8 @@ Region Region::polygon(std::span<const Point> points, FillRule rule, const Rect&
             const auto byCrossing = [](const Edge& a, const Edge& b) { return a.x < b.x; };
             const auto firstAdded = active.begin() + static_cast<std::ptrdiff_t>(carried);
             std::sort(firstAdded, active.end(), byCrossing);
-            std::inplace_merge(active.begin(), firstAdded, active.end(), byCrossing);
+            if (carried > 0 && active[carried - 1].x > active[carried].x)
+                std::inplace_merge(active.begin(), firstAdded, active.end(), byCrossing);
         }
 
         spans.clear();
