@@ -30,8 +30,12 @@ TEST(MaskColour, OnlyOpaqueMagentaBecomesTransparent)
 TEST(MaskColour, WorksOnEveryInputFormatAndOnNull)
 {
     for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_Indexed8}) {
-        QImage image = QImage(3, 2, QImage::Format_RGB32).convertToFormat(format);
-        image.fill(QColor(255, 0, 255));
+        // Filled before the conversion: an indexed image takes its colour table
+        // from the pixels it is converted from, and uninitialised ones may not
+        // leave room for the mask colour.
+        QImage source(3, 2, QImage::Format_RGB32);
+        source.fill(QColor(255, 0, 255));
+        QImage image = source.convertToFormat(format);
         int keyedOut = 0;
         withMaskColourTransparent(image, kMaskColour, &keyedOut);
         EXPECT_EQ(keyedOut, 6) << format;
