@@ -73,4 +73,16 @@ tap_between "0000 0001 0000" F3
 tap_between "0000 0001 0000" F3 F3
 tap_between "0000 0000 0000" F4
 
+# In a Wayland session the keys are not shared: that is said once.
+said=$(WAYLAND_DISPLAY=wayland-test "$probe" 16 2>&1 >/dev/null | grep -c "Wayland session" || true)
+if [ "$said" != 1 ]; then
+    echo "FAIL: with WAYLAND_DISPLAY set, the Wayland note was said $said times" >&2
+    fail=1
+fi
+said=$(env -u WAYLAND_DISPLAY "$probe" 16 2>&1 >/dev/null | grep -c "Wayland" || true)
+if [ "$said" != 0 ]; then
+    echo "FAIL: the Wayland note without a Wayland session" >&2
+    fail=1
+fi
+
 exit $fail
