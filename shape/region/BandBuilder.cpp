@@ -29,6 +29,13 @@ void BandBuilder::addRow(std::int32_t y, const Span* spans, std::size_t count)
     m_bandBottom = y + 1;
 }
 
+void BandBuilder::repeatLastRow(std::int32_t rows)
+{
+    // An empty last row opened no band, and repeating it adds nothing.
+    if (m_bandSize != 0)
+        m_bandBottom += rows;
+}
+
 void BandBuilder::closeBand()
 {
     for (std::size_t i = m_rects.size() - m_bandSize; i < m_rects.size(); ++i)

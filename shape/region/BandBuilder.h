@@ -23,6 +23,9 @@ public:
     void addRow(std::int32_t y, const std::vector<Span>& spans);
     void addRow(std::int32_t y, const Span* spans, std::size_t count);
 
+    // The `rows` rows after the last one added have its spans.
+    void repeatLastRow(std::int32_t rows);
+
     // Closes the open band and hands over the rectangles.
     std::vector<Rect> finish();
 

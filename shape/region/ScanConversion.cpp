@@ -194,8 +194,23 @@ Region Region::polygon(std::span<const Point> points, FillRule rule, const Rect&
         }
         bands.addRow(static_cast<std::int32_t>(y), spans);
 
-        for (Edge& e : active)
+        bool allVertical = true;
+        for (Edge& e : active) {
             e.advance();
+            allVertical = allVertical && e.stepWhole == 0 && e.stepRemainder == 0;
+        }
+        // With only vertical edges active, the rows that follow repeat this
+        // one until an edge ends or starts: a rectangle costs one scan line,
+        // not one per row.
+        if (allVertical) {
+            std::int64_t next = std::min(nextEnd, endRow);
+            if (nextPending < pending.size())
+                next = std::min(next, std::max(pending[nextPending].edge.topY, clipTop));
+            if (next > y + 1) {
+                bands.repeatLastRow(static_cast<std::int32_t>(next - y - 1));
+                y = next - 1;
+            }
+        }
     }
     return fromBandedRects(bands.finish());
 }
@@ -224,32 +239,40 @@ Region Region::ellipse(const Rect& box, const Rect& clip, WorkBudget* budget)
     const std::int64_t endRow = std::min<std::int64_t>(bottom, clip.bottom);
     if (budget && endRow > firstRow)
         budget->spend(static_cast<std::uint64_t>(endRow - firstRow));
+    // Row y and row sumY - 1 - y lie at the same distance from the centre
+    // and have the same span: the lower half reuses the upper one's.
+    std::vector<BandBuilder::Span> rowSpans(static_cast<std::size_t>(std::max<std::int64_t>(endRow - firstRow, 0)));
     BandBuilder bands;
-    std::vector<BandBuilder::Span> spans;
     for (std::int64_t y = firstRow; y < endRow; ++y) {
-        const Wide offsetY = 2 * y + 1 - sumY;
-        const Wide room = a2 * (b2 - offsetY * offsetY); // X^2 b^2 must stay below this
-        spans.clear();
-        auto inside = [&](std::int64_t x) {
-            const Wide offsetX = 2 * x + 1 - sumX;
-            return offsetX * offsetX * b2 < room;
-        };
-        const std::int64_t centre = floorDiv(sumX - 1, 2);
-        if (room > 0 && inside(centre)) {
-            const double halfWidth = std::sqrt(static_cast<double>(room)) / static_cast<double>(b);
-            std::int64_t last = static_cast<std::int64_t>(std::floor((static_cast<double>(sumX) - 1 + halfWidth) / 2));
-            last = std::clamp(last, centre, right);
-            while (last + 1 < right && inside(last + 1))
-                ++last;
-            while (last > centre && !inside(last))
-                --last;
-            const std::int64_t first = sumX - 1 - last; // mirror image of `last`
-            const std::int64_t spanLeft = std::clamp<std::int64_t>(first, clip.left, clip.right);
-            const std::int64_t spanRight = std::clamp<std::int64_t>(last + 1, clip.left, clip.right);
-            if (spanRight > spanLeft)
-                spans.push_back(BandBuilder::Span{static_cast<std::int32_t>(spanLeft), static_cast<std::int32_t>(spanRight)});
+        BandBuilder::Span& span = rowSpans[static_cast<std::size_t>(y - firstRow)];
+        const std::int64_t mirror = sumY - 1 - y;
+        if (mirror < y && mirror >= firstRow) {
+            span = rowSpans[static_cast<std::size_t>(mirror - firstRow)];
+        } else {
+            span = BandBuilder::Span{0, 0};
+            const Wide offsetY = 2 * y + 1 - sumY;
+            const Wide room = a2 * (b2 - offsetY * offsetY); // X^2 b^2 must stay below this
+            auto inside = [&](std::int64_t x) {
+                const Wide offsetX = 2 * x + 1 - sumX;
+                return offsetX * offsetX * b2 < room;
+            };
+            const std::int64_t centre = floorDiv(sumX - 1, 2);
+            if (room > 0 && inside(centre)) {
+                const double halfWidth = std::sqrt(static_cast<double>(room)) / static_cast<double>(b);
+                std::int64_t last = static_cast<std::int64_t>(std::floor((static_cast<double>(sumX) - 1 + halfWidth) / 2));
+                last = std::clamp(last, centre, right);
+                while (last + 1 < right && inside(last + 1))
+                    ++last;
+                while (last > centre && !inside(last))
+                    --last;
+                const std::int64_t first = sumX - 1 - last; // mirror image of `last`
+                const std::int64_t spanLeft = std::clamp<std::int64_t>(first, clip.left, clip.right);
+                const std::int64_t spanRight = std::clamp<std::int64_t>(last + 1, clip.left, clip.right);
+                if (spanRight > spanLeft)
+                    span = BandBuilder::Span{static_cast<std::int32_t>(spanLeft), static_cast<std::int32_t>(spanRight)};
+            }
         }
-        bands.addRow(static_cast<std::int32_t>(y), spans);
+        bands.addRow(static_cast<std::int32_t>(y), &span, span.right > span.left ? 1 : 0);
     }
     return fromBandedRects(bands.finish());
 }
