@@ -8,8 +8,13 @@ namespace launcher {
 
 void SortByNameOrder(std::vector<std::string>& names)
 {
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return platform::toLowerAscii(a) < platform::toLowerAscii(b);
+    // Names that differ only in letter case ("Games", "games") are ordered
+    // by their own text, so that every listing of the same folder gives the
+    // same order whatever order the file system lists them in.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string lowerA = platform::toLowerAscii(a);
+        const std::string lowerB = platform::toLowerAscii(b);
+        return lowerA != lowerB ? lowerA < lowerB : a < b;
     });
 }
 

@@ -5,9 +5,9 @@
 
 namespace launcher {
 
-// Sorts names ascending by their lower-cased text, compared byte by byte.
-// Section folders, shortcut files and skins all appear in this order; names
-// that differ only in letter case keep no particular order among themselves.
+// Sorts names ascending by their lower-cased text, compared byte by byte;
+// names that differ only in letter case follow their own text (upper case
+// first). Section folders, shortcut files and skins all appear in this order.
 void SortByNameOrder(std::vector<std::string>& names);
 
 } // namespace launcher

@@ -28,29 +28,40 @@ bool holdsOwnIni(const std::vector<std::string>& files, const std::string& folde
 
 } // namespace
 
+SkinFolderRename PlanSkinFolderRename(const fs::path& skinsFolder, const std::string& folder)
+{
+    const std::vector<std::string> files = platform::listEntries(skinsFolder / folder, platform::EntryKind::Files);
+    if (holdsOwnIni(files, folder))
+        return {};
+    std::string iniName;
+    for (const std::string& file : files) {
+        if (hasIniExtension(file)) {
+            iniName = file;
+            break;
+        }
+    }
+    if (iniName.empty())
+        return {{}, "skin folder " + folder + " holds no .ini file"};
+    std::string baseName = iniName.substr(0, iniName.size() - 4);
+    std::error_code error;
+    if (fs::exists(skinsFolder / baseName, error))
+        return {{}, "cannot rename skin folder " + folder + " to " + baseName + ": the name is taken"};
+    return {std::move(baseName), {}};
+}
+
 std::string NormaliseSkinFolders(const AppPaths& paths)
 {
     const fs::path skins = paths.SkinsFolder();
     for (const std::string& folder : platform::listEntries(skins, platform::EntryKind::Folders)) {
-        const std::vector<std::string> files = platform::listEntries(skins / folder, platform::EntryKind::Files);
-        if (holdsOwnIni(files, folder))
+        const SkinFolderRename rename = PlanSkinFolderRename(skins, folder);
+        if (!rename.problem.empty())
+            return rename.problem;
+        if (rename.newName.empty())
             continue;
-        std::string iniName;
-        for (const std::string& file : files) {
-            if (hasIniExtension(file)) {
-                iniName = file;
-                break;
-            }
-        }
-        if (iniName.empty())
-            return "skin folder " + folder + " holds no .ini file";
-        const std::string baseName = iniName.substr(0, iniName.size() - 4);
         std::error_code error;
-        if (fs::exists(skins / baseName, error))
-            return "cannot rename skin folder " + folder + " to " + baseName + ": the name is taken";
-        fs::rename(skins / folder, skins / baseName, error);
+        fs::rename(skins / folder, skins / rename.newName, error);
         if (error)
-            return "cannot rename skin folder " + folder + " to " + baseName + ": " + error.message();
+            return "cannot rename skin folder " + folder + " to " + rename.newName + ": " + error.message();
     }
     return {};
 }

@@ -2,11 +2,22 @@
 
 #include "launcher/config/AppPaths.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace launcher {
+
+// What the renaming pass below does with one skin folder.
+struct SkinFolderRename {
+    std::string newName; // the name the folder gets; empty when it keeps its own
+    std::string problem; // why the pass stops at this folder; empty when it goes on
+};
+
+// Decides, without touching anything, what NormaliseSkinFolders would do
+// with the folder `folder` of `skinsFolder`.
+SkinFolderRename PlanSkinFolderRename(const std::filesystem::path& skinsFolder, const std::string& folder);
 
 // Renames every skin folder to the base name of the first .ini file in it,
 // so that a skin's folder and its definition file always share one name. A

@@ -28,7 +28,7 @@ void ShortcutIconTable::BuildShortcutIcons(ShortcutLibrary& library, platform::I
     m_byKey.clear();
     for (int section = 0; section < library.sectionNum(); ++section) {
         const std::vector<std::string> names = library.CollectSectionShortcuts(section);
-        library.recordSectionChecksum(section, library.sectionTotal(section, names));
+        library.recordSectionContents(section, names);
         const std::string folder = library.sectionFolderPath(section) + "/";
         for (size_t index = 0; index < names.size(); ++index)
             m_byKey[ShortcutIconKey(section + 1, static_cast<int>(index))] =

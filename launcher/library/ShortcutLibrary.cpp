@@ -6,6 +6,7 @@
 #include "platform/files/DirectoryListing.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace launcher {
 
@@ -53,16 +54,11 @@ bool ShortcutLibrary::SectionFoldersChanged()
             m_state.CurrentSection = count;
         return true;
     }
-    // Counting equal pairs rather than comparing slot by slot: a renamed
-    // folder leaves one old name without a partner.
-    int pairs = 0;
-    for (int i = 0; i < m_SectionFolderCount; ++i) {
-        for (const std::string& name : names) {
-            if (platform::equalsIgnoringCase(m_SectionFolderNames[static_cast<size_t>(i)], name))
-                ++pairs;
-        }
-    }
-    return count > 0 && pairs != count;
+    // Both lists are in name order, which gives folders whose names differ
+    // only in letter case a fixed order too. Names are compared exactly: a
+    // folder renamed to other letter case is a folder the recorded path no
+    // longer finds.
+    return !std::equal(names.begin(), names.end(), m_SectionFolderNames.begin());
 }
 
 template <typename Visit>
@@ -92,32 +88,35 @@ std::vector<std::string> ShortcutLibrary::CollectSectionShortcuts(int section) c
     return names;
 }
 
-std::int32_t ShortcutLibrary::sectionTotal(int section, const std::vector<std::string>& names) const
-{
-    std::uint32_t total = static_cast<std::uint32_t>(NameChecksum(sectionFolderName(section)));
-    for (const std::string& name : names)
-        total += static_cast<std::uint32_t>(NameChecksum(name));
-    return static_cast<std::int32_t>(total);
-}
-
-void ShortcutLibrary::recordSectionChecksum(int section, std::int32_t total)
+void ShortcutLibrary::recordSectionContents(int section, const std::vector<std::string>& names)
 {
     if (!isSlot(section))
         return;
-    m_SectionChecksum[static_cast<size_t>(section)] = total;
+    RecordedSection& recorded = m_recorded[static_cast<size_t>(section)];
+    recorded.valid = true;
+    recorded.folderName = sectionFolderName(section);
+    recorded.names = names;
+    std::sort(recorded.names.begin(), recorded.names.end());
 }
 
 bool ShortcutLibrary::SectionContentChanged(int section) const
 {
     if (!isSlot(section))
         return false;
-    // The sum does not depend on the order, so this runs on every section
-    // switch without sorting.
-    std::uint32_t total = static_cast<std::uint32_t>(NameChecksum(sectionFolderName(section)));
-    forEachShortcut(section, [&](const std::string& name, ShortcutKind) {
-        total += static_cast<std::uint32_t>(NameChecksum(name));
-    });
-    return static_cast<std::int32_t>(total) != m_SectionChecksum[static_cast<size_t>(section)];
+    const RecordedSection& recorded = m_recorded[static_cast<size_t>(section)];
+    if (!recorded.valid || recorded.folderName != sectionFolderName(section))
+        return true;
+    // Icons and buttons are matched by position in the name order, so any
+    // difference in the names counts, a rename that keeps the letters
+    // (ab.lnk to ba.lnk) as much as a new file. The names point into the
+    // kept listing, which stays put until the next listing.
+    std::vector<std::string_view> names;
+    names.reserve(recorded.names.size());
+    forEachShortcut(section, [&](const std::string& name, ShortcutKind) { names.emplace_back(name); });
+    if (names.size() != recorded.names.size())
+        return true;
+    std::sort(names.begin(), names.end());
+    return !std::equal(names.begin(), names.end(), recorded.names.begin());
 }
 
 bool ShortcutLibrary::RefreshShortcutsIfChanged()

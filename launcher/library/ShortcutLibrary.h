@@ -7,7 +7,6 @@
 #include "launcher/skin/SkinLimits.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -43,13 +42,14 @@ public:
     int ScanSectionFolders();
 
     // True when the section folders on disk differ from the last scan by
-    // count or by name (compared without regard to letter case). Lowers
-    // CurrentSection when fewer folders are left than its number.
+    // count or by name (letter case included: the recorded path of a folder
+    // renamed to other letter case finds nothing). Lowers CurrentSection when
+    // fewer folders are left than its number.
     bool SectionFoldersChanged();
 
-    // True when the checksum of the slot's folder name and shortcut names
-    // differs from the one the last icon build recorded; false for a number
-    // that is no slot.
+    // True when the slot's folder name or its shortcut names differ from what
+    // the last icon build recorded (or nothing was recorded); false for a
+    // number that is no slot.
     bool SectionContentChanged(int section) const;
 
     // The shortcut file names of a section slot in name order: links, then
@@ -59,9 +59,9 @@ public:
     // shortcuts folder itself, as the icon build and change test do too.
     std::vector<std::string> CollectSectionShortcuts(int section) const;
 
-    // The checksum of a slot's folder name plus the names collected for it.
-    std::int32_t sectionTotal(int section, const std::vector<std::string>& names) const;
-    void recordSectionChecksum(int section, std::int32_t total);
+    // What the icon build saw: the slot's folder name and the names it
+    // collected for it, for SectionContentChanged to compare against.
+    void recordSectionContents(int section, const std::vector<std::string>& names);
 
     // Runs the change tests once start-up is done. True when the library
     // changed and must be reloaded: show "Please wait -- Refreshing
@@ -104,7 +104,12 @@ private:
     LauncherState& m_state;
     std::array<std::string, kSlotCount> m_SectionFolderNames;
     int m_SectionFolderCount = 0;
-    std::array<std::int32_t, kSlotCount> m_SectionChecksum{};
+    struct RecordedSection {
+        bool valid = false;
+        std::string folderName;
+        std::vector<std::string> names; // sorted by their bytes, for comparing
+    };
+    std::array<RecordedSection, kSlotCount> m_recorded;
     std::array<SectionButtonText, kMaxSections> m_sectionButtons;
     mutable FolderListingCache m_listings;
 };

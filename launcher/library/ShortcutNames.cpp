@@ -47,14 +47,6 @@ std::string ShortcutCaption(std::string_view fileName)
     return std::string(fileName.substr(0, fileName.size() - shortcutExtension(kind).size()));
 }
 
-std::int32_t NameChecksum(std::string_view text)
-{
-    std::uint32_t sum = 0;
-    for (const char c : text)
-        sum += static_cast<unsigned char>(c);
-    return static_cast<std::int32_t>(sum);
-}
-
 std::string FolderOfPath(std::string_view path)
 {
     const size_t slash = path.rfind('/');

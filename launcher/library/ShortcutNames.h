@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,12 +20,6 @@ std::string_view shortcutExtension(ShortcutKind kind);
 // A launch button's caption: the file name without its shortcut extension
 // (four characters, eight for ".desktop"). Other names are returned whole.
 std::string ShortcutCaption(std::string_view fileName);
-
-// The sum of the byte values of `text` in a signed 32-bit integer that wraps
-// around instead of overflowing; 0 for "". It ignores the order of the
-// characters, so the library's change test misses a rename that keeps the
-// letters (ab.lnk to ba.lnk) until something else changes.
-std::int32_t NameChecksum(std::string_view text);
 
 // The text before the last '/' of `path`, without a trailing '/'; "" when
 // there is no '/'. The root's children give "/".

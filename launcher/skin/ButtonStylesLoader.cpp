@@ -1,5 +1,6 @@
 #include "launcher/skin/SkinLoaders.h"
 
+#include "launcher/skin/ButtonStyleUse.h"
 #include "launcher/skin/SkinDefinitionReader.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/skin/SkinPictures.h"
@@ -15,14 +16,23 @@ SkinLoadErrors LoadButtonStyles(const SkinSource& source, SkinDefinition& skin, 
     const SkinDefinition read = ReadSkinDefinition(source.profiles, source.iniPath()).definition;
     skin.info.actionButtonStyles = read.info.actionButtonStyles;
     skin.styles = read.styles;
+    const std::vector<bool> inUse = ButtonStylesInUse(read);
     for (int i = 0; i < static_cast<int>(skin.styles.size()); ++i) {
         for (int state = 1; state <= 4; ++state) {
             const std::string file = StyleImageKey(i, state);
-            const SkinPicture loaded = LoadSkinPicture(source.folder(), file);
-            if (loaded.picture.isNull())
-                errors.push_back(loaded.error);
-            else
-                images.ButtonIL[static_cast<size_t>(i)].add(QString("Button%1").arg(state), loaded.picture);
+            // A style no slot uses is loaded when its pictures are there,
+            // but its absence cannot spoil the skin.
+            QPixmap picture;
+            if (inUse[static_cast<size_t>(i)]) {
+                SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+                if (loaded.picture.isNull())
+                    errors.push_back(loaded.error);
+                picture = std::move(loaded.picture);
+            } else {
+                picture = LoadOptionalSkinPicture(source.folder(), file);
+            }
+            if (!picture.isNull())
+                images.ButtonIL[static_cast<size_t>(i)].add(QString("Button%1").arg(state), picture);
         }
     }
     return errors;

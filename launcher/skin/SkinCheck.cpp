@@ -1,5 +1,7 @@
 #include "launcher/skin/SkinCheck.h"
 
+#include "launcher/config/SkinFolders.h"
+#include "launcher/skin/ButtonStyleUse.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
@@ -56,9 +58,15 @@ std::vector<SkinFile> SkinPictureFiles(const SkinDefinition& skin, const std::st
     for (int i = 0; i < static_cast<int>(skin.sections.size()); ++i)
         for (int state = 1; state <= 4; ++state)
             files.push_back({SectionImageKey(i, state), "section " + std::to_string(i), true});
-    for (int i = 0; i < static_cast<int>(skin.styles.size()); ++i)
+    const std::vector<bool> stylesInUse = ButtonStylesInUse(skin);
+    for (int i = 0; i < static_cast<int>(skin.styles.size()); ++i) {
+        // Nothing can show a style no launch-button slot uses: its pictures
+        // are loaded when they are there, and not missed when they are not.
+        const bool inUse = stylesInUse[static_cast<size_t>(i)];
+        const std::string purpose = "button style " + std::to_string(i) + (inUse ? "" : ", used by no slot");
         for (int state = 1; state <= 4; ++state)
-            files.push_back({StyleImageKey(i, state), "button style " + std::to_string(i), true});
+            files.push_back({StyleImageKey(i, state), purpose, inUse, inUse});
+    }
     for (int n = 1; n <= kFilmLoopCount; ++n)
         if (skin.filmLoops[static_cast<size_t>(n - 1)].useFilmLoop)
             files.push_back({FilmLoopFileName(n), "film loop " + std::to_string(n), true});
@@ -84,6 +92,8 @@ std::vector<std::string> SkinCheckReport::lines() const
         result.push_back("error: " + error);
     for (const std::string& warning : warnings)
         result.push_back("warning: " + warning);
+    for (const std::string& note : notes)
+        result.push_back("note: " + note);
     for (const SkinCorrection& c : corrections)
         result.push_back("corrected: [" + c.section + "] " + c.key + "=" + c.written + ": " + c.message);
     return result;
@@ -103,6 +113,16 @@ SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string
         report.errors.push_back("no skin folder at " + folder.string());
         return report;
     }
+    // Start-up first names each folder after its definition file; the skin
+    // is then loaded under that name.
+    const SkinFolderRename rename = PlanSkinFolderRename(folder.parent_path(), report.skinName);
+    if (!rename.newName.empty()) {
+        report.notes.push_back("start-up renames the folder " + report.skinName + " to " + rename.newName +
+                               ", the name of its definition file, and loads it as " + rename.newName);
+        report.skinName = rename.newName;
+    } else if (!rename.problem.empty()) {
+        report.warnings.push_back(rename.problem + "; start-up stops renaming skin folders there");
+    }
     report.iniPath = platform::resolveCaseInsensitive(folder / (report.skinName + ".ini")).string();
     if (!fs::exists(report.iniPath, error))
         report.warnings.push_back("no definition file " + report.skinName + ".ini; every key takes its default");
@@ -117,7 +137,10 @@ SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string
         const std::string problem = canLoadPicture(path);
         if (problem.empty())
             continue;
-        const std::string what = fs::exists(path, error)
+        const bool exists = fs::exists(path, error);
+        if (!exists && !file.missedWhenAbsent)
+            continue;
+        const std::string what = exists
             ? "unusable picture " + file.name + " (" + file.purpose + "): " + problem
             : "missing " + file.name + " (" + file.purpose + ")";
         (file.required ? report.errors : report.warnings).push_back(what);

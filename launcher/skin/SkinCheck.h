@@ -12,6 +12,7 @@ struct SkinFile {
     std::string name;    // as the launcher asks for it; matched without regard to case
     std::string purpose; // what the launcher needs it for
     bool required = true;
+    bool missedWhenAbsent = true; // false: only a file that is there but unusable is reported
 };
 
 // Every picture the launcher loads for this skin, required ones first.
@@ -23,6 +24,7 @@ struct SkinCheckReport {
     std::vector<SkinCorrection> corrections;
     std::vector<std::string> errors;   // the skin cannot be loaded
     std::vector<std::string> warnings; // the skin loads, with something missing
+    std::vector<std::string> notes;    // what start-up changes before it loads the skin
 
     bool loadable() const { return errors.empty(); }
     // One line per finding, for skin authors.
@@ -38,8 +40,9 @@ using PictureProbe = std::function<std::string(const std::string& path)>;
 // behind it are lost.
 inline constexpr size_t kMaxDefinitionLineBytes = 64 * 1024;
 
-// Checks a skin folder the way the launcher would load it: the definition
-// file (named after the folder; one that exists but cannot be read or
+// Checks a skin folder the way the launcher would load it: the folder name
+// start-up gives it (nothing is renamed here), the definition file (named
+// after the folder; one that exists but cannot be read or
 // understood is an error), every value that had to be corrected, and every
 // picture the skin needs.
 SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string& skinFolder,

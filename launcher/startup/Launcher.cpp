@@ -256,7 +256,11 @@ void Launcher::SizeWindowToPicture(const QPixmap& picture)
 std::vector<std::string> Launcher::SkinFontFiles() const
 {
     std::vector<std::string> fonts;
-    const std::string folder = m_paths.SkinFolder(m_state.CurrentSkin);
+    // StartupSkin may differ from the folder name in letter case; every other
+    // skin file is found regardless, so the fonts must be too.
+    std::string folder = platform::resolveCaseInsensitive(m_paths.SkinFolder(m_state.CurrentSkin)).string();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
     for (const std::string& name : platform::listEntries(folder, platform::EntryKind::Files)) {
         if (name.size() >= 4 && platform::toLowerAscii(name.substr(name.size() - 4)) == ".ttf")
             fonts.push_back(folder + name);

@@ -84,7 +84,9 @@ public:
     LaunchResult LaunchButton(int index, const std::vector<std::string>& droppedFiles = {});
     // Shows or hides the launch buttons in use and the section panels.
     void ShowLaunchControls(bool visible);
-    // The window background of a background number (0: the skin's own).
+    // The window background of a background number (0: the skin's own). A
+    // number whose picture is missing gives the skin's own background, never
+    // the one another section left on the window.
     QPixmap SectionBackground(int number) const;
     const QPixmap& Picture3() const { return m_picture3; }
 

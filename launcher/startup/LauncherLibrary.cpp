@@ -160,7 +160,9 @@ void Launcher::ReloadLibrary()
 
 QPixmap Launcher::SectionBackground(int number) const
 {
-    return m_form->images().SectionStyle.picture(QString("Style%1").arg(number));
+    const controls::ImageList& backgrounds = m_form->images().SectionStyle;
+    const QPixmap own = backgrounds.picture(QString("Style%1").arg(number));
+    return own.isNull() ? backgrounds.picture("Style0") : own;
 }
 
 void Launcher::SwitchSection(int index)

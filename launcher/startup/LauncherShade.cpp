@@ -68,8 +68,8 @@ void runShadeSteps(Launcher& launcher, QPixmap& picture1, const WindowSteps& ste
             form.setPicture(step.outline == WindowLook::Full ? picture1 : shade);
             break;
         case StepKind::LoadFullBackground:
-            // A section without a background picture of its own comes back
-            // with the one the window had rather than none.
+            // Without any background picture (not even the skin's own) the
+            // window comes back with the one it had rather than none.
             if (const QPixmap background = launcher.SectionBackground(step.number); !background.isNull())
                 picture1 = background;
             break;

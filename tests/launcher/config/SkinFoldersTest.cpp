@@ -87,7 +87,12 @@ TEST(ListSkins, ListsVisibleFoldersInNameOrder)
 
 TEST(NameOrder, SortsWithoutRegardToCase)
 {
-    std::vector<std::string> names{"software", "Games", "accessories", "b.url", "a.pif", "C.lnk"};
+    std::vector<std::string> names{"software", "games", "Games", "accessories", "b.url", "a.pif", "C.lnk", "GAMES"};
     SortByNameOrder(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"a.pif", "accessories", "b.url", "C.lnk", "Games", "software"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"a.pif", "accessories", "b.url", "C.lnk", "GAMES", "Games", "games",
+                                               "software"}));
+    // Case twins come out the same whatever order they went in.
+    std::vector<std::string> twins{"games", "GAMES", "Games"};
+    SortByNameOrder(twins);
+    EXPECT_EQ(twins, (std::vector<std::string>{"GAMES", "Games", "games"}));
 }

@@ -272,7 +272,7 @@ TEST_F(ChooseSkinTest, ASkinThatCannotLoadIsRefusedWithItsReasonsAndTheRunningSk
     EXPECT_EQ(checkedFolders, std::vector<std::string>{paths.SkinFolder("gamma")});
     ASSERT_EQ(messages.shown().size(), 1u);
     const std::string& text = messages.shown()[0].text;
-    EXPECT_EQ(text, launcher::SkinRefusedText({"gamma", "", {}, checkErrors["gamma"], {}}, "BETA"));
+    EXPECT_EQ(text, launcher::SkinRefusedText({"gamma", "", {}, checkErrors["gamma"], {}, {}}, "BETA"));
     EXPECT_NE(text.find("gamma.bmp"), std::string::npos);
     EXPECT_NE(text.find("Exit_up.bmp"), std::string::npos);
     EXPECT_NE(text.find("keeps the skin BETA"), std::string::npos);

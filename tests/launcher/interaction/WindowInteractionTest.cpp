@@ -317,6 +317,39 @@ TEST_F(WindowInteractionTest, SectionPressSwitchesWithTheLooksOfOldAndNewButtons
     EXPECT_EQ(sounds.calls().size(), 2u);
 }
 
+// A section whose background picture is missing shows the skin's own
+// background; it once kept whatever the section before had put there.
+TEST_F(WindowInteractionTest, SectionWithAMissingBackgroundShowsTheSkinsOwn)
+{
+    fs::remove(app.path() / "skins" / kSkin / (std::string(kSkin) + "2.bmp"));
+    fs::create_directories(app.path() / "shortcuts/Gamma"); // section 2, background 2
+    start();
+    const QPixmap skinBackground = launcher->form().picture();
+    ASSERT_EQ(launcher->skin().sections[1].style, 1);
+    ASSERT_EQ(launcher->skin().sections[2].style, 2);
+    const auto click = [this](int i) {
+        QTest::mousePress(&section(i), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QTest::mouseRelease(&section(i), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    };
+    click(1);
+    ASSERT_FALSE(samePicture(launcher->form().picture(), skinBackground));
+    click(2);
+    EXPECT_EQ(launcher->state().CurrentSection, 3);
+    EXPECT_TRUE(samePicture(launcher->form().picture(), skinBackground));
+
+    // Rolled up and down on that section, the window comes back with the
+    // skin's own background too, not with the last one a roll-down loaded.
+    click(1);
+    launcher->RollUp();
+    launcher->RollDown();
+    ASSERT_FALSE(samePicture(launcher->form().picture(), skinBackground));
+    click(2);
+    launcher->RollUp();
+    launcher->RollDown();
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+    EXPECT_TRUE(samePicture(launcher->form().picture(), skinBackground));
+}
+
 TEST_F(WindowInteractionTest, ShadeRoundTripRestoresSizeBackgroundButtonsAndStrip)
 {
     start();

@@ -42,11 +42,10 @@ protected:
     }
 
     // What the icon build records, without icons.
-    void recordChecksums()
+    void recordContents()
     {
         for (int section = 0; section < library->sectionNum(); ++section)
-            library->recordSectionChecksum(section,
-                                           library->sectionTotal(section, library->CollectSectionShortcuts(section)));
+            library->recordSectionContents(section, library->CollectSectionShortcuts(section));
     }
 
     testsupport::TempFolder folder;

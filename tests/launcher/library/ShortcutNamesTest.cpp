@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 namespace {
 
 using launcher::ShortcutKind;
@@ -31,30 +29,6 @@ TEST(ShortcutNames, KindAndCaptionByExtension)
         EXPECT_EQ(launcher::shortcutKindOf(c.name), c.kind) << c.name;
         EXPECT_EQ(launcher::ShortcutCaption(c.name), c.caption) << c.name;
     }
-}
-
-TEST(NameChecksum, SumsByteValues)
-{
-    EXPECT_EQ(launcher::NameChecksum(""), 0);
-    EXPECT_EQ(launcher::NameChecksum("A"), 65);
-    EXPECT_EQ(launcher::NameChecksum("ab.lnk"), 'a' + 'b' + '.' + 'l' + 'n' + 'k');
-    // Bytes above 127 (UTF-8 names) count as 128..255, never negative.
-    EXPECT_EQ(launcher::NameChecksum("\xC3\xA9"), 0xC3 + 0xA9);
-}
-
-TEST(NameChecksum, IgnoresLetterOrderAsTheChangeTestExpects)
-{
-    EXPECT_EQ(launcher::NameChecksum("ab.lnk"), launcher::NameChecksum("ba.lnk"));
-    EXPECT_NE(launcher::NameChecksum("ab.lnk"), launcher::NameChecksum("Ab.lnk"));
-}
-
-TEST(NameChecksum, WrapsAroundInsteadOfOverflowing)
-{
-    // 255 × 8,421,505 is just past INT32_MAX.
-    const std::string huge(8'421'505, '\xFF');
-    const long long exact = 255LL * static_cast<long long>(huge.size());
-    ASSERT_GT(exact, static_cast<long long>(INT_MAX));
-    EXPECT_EQ(launcher::NameChecksum(huge), static_cast<std::int32_t>(static_cast<std::uint32_t>(exact)));
 }
 
 TEST(ShortcutNames, FolderOfPath)

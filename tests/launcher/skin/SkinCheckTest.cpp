@@ -39,24 +39,86 @@ bool mentions(const std::vector<std::string>& lines, const std::string& text)
     return false;
 }
 
+// Only the definition file, the background and the action-button pictures,
+// in folder `folder` with the definition file and background named `name`.
+void writeMinimalSkin(const TempFolder& app, const std::string& folder, const std::string& name,
+                      const std::string& ini)
+{
+    app.write("skins/" + folder + "/" + name + ".ini", ini);
+    app.write("skins/" + folder + "/" + name + ".BMP", "BM");
+    writeActionButtons(app, folder);
+}
+
 } // namespace
 
 TEST(SkinCheck, MinimalSkinLoads)
 {
+    // With or without a style: the default one is used by no launch button.
+    for (const char* ini : {"[SkinInfo]\nSectionNum=0\nActionButtonStyles=0\n", "[SkinInfo]\nSectionNum=0\n"}) {
+        SCOPED_TRACE(ini);
+        TempFolder app;
+        writeMinimalSkin(app, "Tiny", "tiny", ini);
+        platform::FileProfileStore store;
+        const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Tiny", nonEmptyFile);
+        EXPECT_TRUE(report.loadable()) << testing::PrintToString(report.lines());
+        EXPECT_TRUE(report.warnings.empty()) << testing::PrintToString(report.lines());
+    }
+}
+
+// A skin of only [SkinInfo] SectionNum=0 has the one default style, which no
+// launch button can show.
+TEST(SkinCheck, PicturesOfAStyleNoSlotUsesAreNotRequired)
+{
     TempFolder app;
-    app.write("skins/Tiny/Tiny.ini", "[SkinInfo]\nSectionNum=0\nActionButtonStyles=0\n");
-    app.write("skins/Tiny/tiny.BMP", "BM");
+    app.write("skins/Tiny/Tiny.ini", "[SkinInfo]\nSectionNum=1\nActionButtonStyles=3\n"
+                                     "[Section00]\nActionButtonNumber=1\nButton00Style=2\n");
+    app.write("skins/Tiny/Tiny.bmp", "BM");
     writeActionButtons(app, "Tiny");
+    for (int state = 1; state <= 4; ++state) {
+        app.write("skins/Tiny/section00_" + std::to_string(state) + ".bmp", "BM");
+        app.write("skins/Tiny/style002_" + std::to_string(state) + ".bmp", "BM");
+    }
+    app.write("skins/Tiny/style001_3.bmp", ""); // there but unusable: still worth a warning
     platform::FileProfileStore store;
     const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Tiny", nonEmptyFile);
     EXPECT_TRUE(report.loadable()) << testing::PrintToString(report.lines());
-    EXPECT_TRUE(report.warnings.empty());
+    EXPECT_EQ(report.warnings,
+              (std::vector<std::string>{"unusable picture style001_3.bmp (button style 1, used by no slot): empty"}));
+
+    std::filesystem::remove(app.path() / "skins/Tiny/style002_1.bmp");
+    const SkinCheckReport used = CheckSkinFolder(store, app.str() + "skins/Tiny", nonEmptyFile);
+    EXPECT_EQ(used.errors, (std::vector<std::string>{"missing style002_1.bmp (button style 2)"}));
+}
+
+// Start-up names a folder after the first definition file in it before it
+// loads anything; the check reports the skin as it would then be loaded and
+// leaves the folder as it is.
+TEST(SkinCheck, FolderNamedOtherwiseThanItsDefinitionFileIsCheckedUnderItsNewName)
+{
+    TempFolder app;
+    writeMinimalSkin(app, "Blue Steel", "Steel", "[SkinInfo]\nSectionNum=0\n");
+    platform::FileProfileStore store;
+    const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Blue Steel", nonEmptyFile);
+    EXPECT_TRUE(report.loadable()) << testing::PrintToString(report.lines());
+    EXPECT_EQ(report.skinName, "Steel");
+    EXPECT_TRUE(mentions(report.lines(), "note: start-up renames the folder Blue Steel to Steel"));
+    EXPECT_TRUE(std::filesystem::is_directory(app.path() / "skins/Blue Steel"));
+    EXPECT_FALSE(std::filesystem::exists(app.path() / "skins/Steel"));
+
+    // With the name taken, the folder keeps its own and so lacks its files.
+    app.write("skins/Steel/Steel.ini", "");
+    const SkinCheckReport taken = CheckSkinFolder(store, app.str() + "skins/Blue Steel", nonEmptyFile);
+    EXPECT_EQ(taken.skinName, "Blue Steel");
+    EXPECT_FALSE(taken.loadable());
+    EXPECT_TRUE(mentions(taken.lines(), "warning: cannot rename skin folder Blue Steel to Steel: the name is taken"));
+    EXPECT_TRUE(mentions(taken.lines(), "error: missing Blue Steel.bmp"));
 }
 
 TEST(SkinCheck, ListsEveryMissingRequiredPictureAndCorrection)
 {
     TempFolder app;
     app.write("skins/Holey/Holey.ini", "[SkinInfo]\nSectionNum=1\nSkinThumbnail=1\n"
+                                       "[Section00]\nActionButtonNumber=1\n"
                                        "[Shading]\nWidth=10\n[FilmLoop2]\nUseFilmLoop=1\n");
     writeActionButtons(app, "Holey");
     app.write("skins/Holey/section00_1.bmp", "BM");

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace launcher;
 using testsupport::TempFolder;
 
@@ -199,9 +201,46 @@ TEST_F(SkinLoaderTest, ButtonStylesFillOneListPerStyleAndClearTheRest)
         EXPECT_TRUE(list.isEmpty());
 }
 
-TEST_F(SkinLoaderTest, DefaultStyleNeedsItsFourPictures)
+// Only a style a launch-button slot uses can be shown, so only its pictures
+// are indispensable; the pictures of the others are still loaded when there.
+TEST_F(SkinLoaderTest, StylePicturesAreRequiredOnlyForStylesASlotUses)
 {
-    ini("");
-    const SkinLoadErrors errors = LoadButtonStyles(source(), skin, form.images());
-    EXPECT_EQ(errors.size(), 4u); // style000_1.bmp … style000_4.bmp
+    struct Case {
+        const char* name;
+        std::string ini;
+        std::vector<int> stylesOnDisk;
+        size_t errors;
+        std::vector<int> stylesLoaded;
+    };
+    const Case cases[] = {
+        {"no sections, the default single style", "[SkinInfo]\nSectionNum=0\n", {}, 0, {}},
+        {"a section without slots", "[SkinInfo]\nSectionNum=1\n", {}, 0, {}},
+        {"a slot of the default style", "[SkinInfo]\nSectionNum=1\n[Section00]\nActionButtonNumber=1\n", {}, 4, {}},
+        {"only style 1 is used", "[SkinInfo]\nSectionNum=1\nActionButtonStyles=3\n"
+                                 "[Section00]\nActionButtonNumber=2\nButton00Style=1\nButton01Style=1\n",
+         {1, 2}, 0, {1, 2}},
+        {"a style of a slot beyond the section's count",
+         "[SkinInfo]\nSectionNum=1\nActionButtonStyles=2\n[Section00]\nActionButtonNumber=1\nButton00Style=1\n"
+         "Button01Style=0\n",
+         {1}, 0, {1}},
+        {"a used style missing, an unused one there",
+         "[SkinInfo]\nSectionNum=2\nActionButtonStyles=2\n[Section01]\nActionButtonNumber=1\nButton00Style=1\n",
+         {0}, 4, {0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(app.path() / "skins/Test");
+        ini(c.ini);
+        for (int style : c.stylesOnDisk)
+            for (int state = 1; state <= 4; ++state)
+                picture("style00" + std::to_string(style) + "_" + std::to_string(state) + ".bmp", 30, 30);
+        platform::FileProfileStore freshStore; // each case rewrites the same file
+        const SkinLoadErrors errors = LoadButtonStyles({freshStore, paths, "Test"}, skin, form.images());
+        EXPECT_EQ(errors.size(), c.errors);
+        std::vector<int> loaded;
+        for (int style = 0; style < kMaxButtonStyles; ++style)
+            if (form.images().ButtonIL[static_cast<size_t>(style)].count() == 4)
+                loaded.push_back(style);
+        EXPECT_EQ(loaded, c.stylesLoaded);
+    }
 }

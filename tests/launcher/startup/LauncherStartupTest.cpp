@@ -205,10 +205,32 @@ TEST_F(StartupTest, SkinFontsAreAddedForTheRunAndRemovedAtClose)
     addSkin("Slatewise");
     app.write("skins/Slatewise/Title.TTF", "font");
     app.write("skins/Slatewise/notes.ttf.txt", "not a font");
+    const std::string font = app.str() + "skins/Slatewise/Title.TTF";
+    // The start-up skin's name is matched to its folder without regard to case.
+    for (const char* startupSkin : {"Slatewise", "SLATEWISE", "slatewise"}) {
+        SCOPED_TRACE(startupSkin);
+        app.write("Quorvex.ini", std::string("[Options]\nStartupSkin=") + startupSkin + "\n");
+        testsupport::FakeServices caseFakes;
+        Launcher launcher(caseFakes.services(), AppPaths(app.str()));
+        ASSERT_EQ(launcher.Load(), StartupResult::Running);
+        EXPECT_EQ(caseFakes.fonts.calls(), (std::vector<std::string>{"add " + font}));
+        launcher.QueryUnload();
+        EXPECT_EQ(caseFakes.fonts.calls(), (std::vector<std::string>{"add " + font, "remove " + font}));
+    }
+}
+
+// [SkinInfo] SectionNum=0 and the action-button pictures make a whole skin:
+// its one default button style can never be shown, so its pictures are not
+// asked for.
+TEST_F(StartupTest, SkinWithoutSectionsNeedsNoButtonStylePictures)
+{
+    addSkin("Slatewise", 100, 50);
+    app.write("skins/Slatewise/Slatewise.ini", "[SkinInfo]\nSectionNum=0\n");
     auto launcher = makeLauncher();
     ASSERT_EQ(launcher->Load(), StartupResult::Running);
-    const std::string font = app.str() + "skins/Slatewise/Title.TTF";
-    EXPECT_EQ(fonts.calls(), (std::vector<std::string>{"add " + font}));
-    launcher->QueryUnload();
-    EXPECT_EQ(fonts.calls(), (std::vector<std::string>{"add " + font, "remove " + font}));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(launcher->form().isVisible());
+    EXPECT_EQ(launcher->form().pos(), QPoint(1024 - 100, 0)); // top right
+    EXPECT_EQ(launcher->launchButtons().VisibleButtonCount, 0);
+    EXPECT_FALSE(launcher->form().controls().SSPanel1[0]->isVisible());
 }
