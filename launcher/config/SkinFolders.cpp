@@ -49,19 +49,24 @@ SkinFolderRename PlanSkinFolderRename(const fs::path& skinsFolder, const std::st
     return {std::move(baseName), {}};
 }
 
+SkinFolderRename NormaliseSkinFolder(const fs::path& skinsFolder, const std::string& folder)
+{
+    SkinFolderRename rename = PlanSkinFolderRename(skinsFolder, folder);
+    if (rename.newName.empty())
+        return rename;
+    std::error_code error;
+    fs::rename(skinsFolder / folder, skinsFolder / rename.newName, error);
+    if (error)
+        return {{}, "cannot rename skin folder " + folder + " to " + rename.newName + ": " + error.message()};
+    return rename;
+}
+
 std::string NormaliseSkinFolders(const AppPaths& paths)
 {
     const fs::path skins = paths.SkinsFolder();
     for (const std::string& folder : platform::listEntries(skins, platform::EntryKind::Folders)) {
-        const SkinFolderRename rename = PlanSkinFolderRename(skins, folder);
-        if (!rename.problem.empty())
-            return rename.problem;
-        if (rename.newName.empty())
-            continue;
-        std::error_code error;
-        fs::rename(skins / folder, skins / rename.newName, error);
-        if (error)
-            return "cannot rename skin folder " + folder + " to " + rename.newName + ": " + error.message();
+        if (std::string problem = NormaliseSkinFolder(skins, folder).problem; !problem.empty())
+            return problem;
     }
     return {};
 }

@@ -19,6 +19,11 @@ struct SkinFolderRename {
 // with the folder `folder` of `skinsFolder`.
 SkinFolderRename PlanSkinFolderRename(const std::filesystem::path& skinsFolder, const std::string& folder);
 
+// Renames one skin folder as NormaliseSkinFolders does; `newName` is set only
+// when the folder was renamed, `problem` when it needed a new name it could
+// not get.
+SkinFolderRename NormaliseSkinFolder(const std::filesystem::path& skinsFolder, const std::string& folder);
+
 // Renames every skin folder to the base name of the first .ini file in it,
 // so that a skin's folder and its definition file always share one name. A
 // folder that already holds its own definition file (found without regard to

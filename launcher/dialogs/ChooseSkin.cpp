@@ -335,13 +335,24 @@ std::string SkinRefusedText(const SkinCheckReport& report, const std::string& ru
 
 void ChooseSkin::Command2Click()
 {
-    const std::string chosen = selectedSkin();
+    std::string chosen = selectedSkin();
     if (chosen.empty())
         return;
     // A skin that cannot load would be the start-up skin of every later
     // start, each ending in "Cannot load skin!": the running one stays.
     if (m_services.checkSkin) {
-        const SkinCheckReport report = m_services.checkSkin(m_services.paths.SkinFolder(chosen));
+        SkinCheckReport report = m_services.checkSkin(m_services.paths.SkinFolder(chosen));
+        if (report.loadable() && report.skinName != chosen) {
+            // The check took the name start-up gives the folder (after its
+            // definition file). Renamed now, the stored start-up skin names
+            // the folder the next start finds.
+            const SkinFolderRename renamed = NormaliseSkinFolder(m_services.paths.SkinsFolder(), chosen);
+            if (renamed.newName.empty())
+                report.errors.push_back(renamed.problem.empty() ? "the skin folder keeps its name " + chosen
+                                                                : renamed.problem);
+            else
+                chosen = renamed.newName;
+        }
         if (!report.loadable()) {
             showOwnMessage(SkinRefusedText(report, m_services.state.CurrentSkin));
             return;

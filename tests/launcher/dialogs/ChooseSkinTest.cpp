@@ -56,6 +56,8 @@ protected:
     // Skin name -> the errors its check finds; other skins check clean.
     std::map<std::string, std::vector<std::string>> checkErrors;
     std::vector<std::string> checkedFolders;
+    // Folder -> the name the check says start-up gives it.
+    std::map<std::string, std::string> checkRenames;
     std::unique_ptr<launcher::ChooseSkin> chooser;
 
     void SetUp() override
@@ -88,6 +90,8 @@ protected:
                 launcher::SkinCheckReport report;
                 report.skinName = std::filesystem::path(folder).parent_path().filename().string();
                 report.errors = checkErrors[report.skinName];
+                if (const auto renamed = checkRenames.find(report.skinName); renamed != checkRenames.end())
+                    report.skinName = renamed->second;
                 return report;
             }});
     }
@@ -286,6 +290,26 @@ TEST_F(ChooseSkinTest, ASkinThatCannotLoadIsRefusedWithItsReasonsAndTheRunningSk
     select("Alpha");
     chooser->Command2Click();
     EXPECT_EQ(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin"), "Alpha");
+}
+
+// A folder added while the launcher runs may be named otherwise than its
+// definition file; the next start would rename it and then find no folder
+// of the stored name.
+TEST_F(ChooseSkinTest, AFolderStartUpWouldRenameIsRenamedBeforeItIsStored)
+{
+    app.write("skins/delta/Dusk.ini", "[SkinInfo]\n");
+    checkRenames["delta"] = "Dusk";
+    chooser->Form_Activate();
+    select("delta");
+
+    chooser->Command2Click();
+
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(state.CurrentSkin, "Dusk");
+    EXPECT_EQ(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin"), "Dusk");
+    EXPECT_TRUE(std::filesystem::is_directory(app.path() / "skins/Dusk"));
+    EXPECT_FALSE(std::filesystem::exists(app.path() / "skins/delta"));
+    EXPECT_EQ(skinValue("Dusk", "UserSettings", "Shaded"), "0");
 }
 
 TEST_F(ChooseSkinTest, CancelRestoresTheLauncherAndWritesNothing)
