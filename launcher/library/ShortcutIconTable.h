@@ -23,7 +23,7 @@ std::string ShortcutIconKey(int sectionNumber, int index);
 class ShortcutIconTable {
 public:
     // Rebuilds the table for every section slot the skin has and records
-    // each slot's checksum in `library`, which the change test compares with.
+    // each slot's names in `library`, which the change test compares with.
     void BuildShortcutIcons(ShortcutLibrary& library, platform::IconService& icons);
 
     // ExtractFileIcons: the icons `path` shows, drawn once per icon name.

@@ -95,7 +95,7 @@ public:
 private:
     std::vector<std::string> listSectionFolders() const;
     // Calls visit(name, kind) for every shortcut file of a section slot in
-    // listing order: the one rule behind the list, the icons and the sums.
+    // listing order: the one rule behind the list, the icons and the change test.
     template <typename Visit>
     void forEachShortcut(int section, Visit visit) const;
 

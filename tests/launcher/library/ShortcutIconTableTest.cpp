@@ -50,7 +50,7 @@ TEST_F(ShortcutIconTableTest, KeysFollowTheListAndEachKindIsDrawnOnce)
     EXPECT_EQ(icons.totalDraws(), 3);
 }
 
-TEST_F(ShortcutIconTableTest, BuildRecordsTheChecksumsTheChangeTestUses)
+TEST_F(ShortcutIconTableTest, BuildRecordsWhatTheChangeTestComparesWith)
 {
     addFolder("A");
     addFile("A/x.lnk");
@@ -64,6 +64,27 @@ TEST_F(ShortcutIconTableTest, BuildRecordsTheChecksumsTheChangeTestUses)
     EXPECT_TRUE(library->RefreshShortcutsIfChanged());
     table.BuildShortcutIcons(*library, icons);
     EXPECT_FALSE(library->RefreshShortcutsIfChanged());
+}
+
+// Renaming ab.url to ba.url moves it behind b.lnk: the change must be seen,
+// or the first button would go on showing the internet shortcut's icon.
+TEST_F(ShortcutIconTableTest, AnAnagramRenameRebuildsIconsInTheNewOrder)
+{
+    addFolder("A");
+    addFile("A/ab.url");
+    addFile("A/b.lnk");
+    library->ScanSectionFolders();
+    platform::FakeIconService icons;
+    launcher::ShortcutIconTable table;
+    table.BuildShortcutIcons(*library, icons);
+    ASSERT_EQ(table.large("S01_00").pixel(5, 5), platform::FakeIconService::colourOf("url"));
+
+    renameFile("A/ab.url", "A/ba.url");
+    ASSERT_TRUE(library->RefreshShortcutsIfChanged());
+    table.BuildShortcutIcons(*library, icons);
+    EXPECT_EQ(library->CollectSectionShortcuts(0), (std::vector<std::string>{"b.lnk", "ba.url"}));
+    EXPECT_EQ(table.large("S01_00").pixel(5, 5), platform::FakeIconService::colourOf("lnk"));
+    EXPECT_EQ(table.large("S01_01").pixel(5, 5), platform::FakeIconService::colourOf("url"));
 }
 
 } // namespace

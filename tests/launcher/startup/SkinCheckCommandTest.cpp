@@ -85,3 +85,21 @@ TEST(SkinCheckCommand, DamagedFilesOfTheBundledSkinAreErrors)
         EXPECT_NE(run.output.find(test.finding), std::string::npos) << run.output;
     }
 }
+
+// The bundled skin in a folder of another name: start-up would rename the
+// folder after its definition file and load it, so the command says it can
+// be loaded, and leaves the folder's name alone.
+TEST(SkinCheckCommand, FolderNamedOtherwiseThanItsDefinitionFileCanBeLoaded)
+{
+    testsupport::TempFolder app;
+    const fs::path skin = app.path() / "skins" / "My Slate";
+    fs::create_directories(skin.parent_path());
+    fs::copy(fs::path(QUORVEX_SOURCE_DIR) / "assets/skins/Slatewise", skin);
+    const CheckRun run = runCheck(skin);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("note: start-up renames the folder My Slate to Slatewise"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("skin Slatewise: can be loaded"), std::string::npos) << run.output;
+    EXPECT_TRUE(fs::is_directory(skin));
+    EXPECT_FALSE(fs::exists(app.path() / "skins" / "Slatewise"));
+}
