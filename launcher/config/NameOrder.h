@@ -10,4 +10,7 @@ namespace launcher {
 // first). Section folders, shortcut files and skins all appear in this order.
 void SortByNameOrder(std::vector<std::string>& names);
 
+// True when `a` sorts before `b` in that order.
+bool ComesFirstInNameOrder(const std::string& a, const std::string& b);
+
 } // namespace launcher

@@ -1,8 +1,8 @@
 #include "launcher/library/LaunchButtons.h"
 
 #include "launcher/library/ShortcutIconTable.h"
+#include "launcher/library/ShortcutLabel.h"
 #include "launcher/library/ShortcutLibrary.h"
-#include "launcher/library/ShortcutNames.h"
 
 #include <algorithm>
 
@@ -30,8 +30,9 @@ LaunchButtonSet PopulateLaunchButtons(const ShortcutLibrary& library)
 
         view.visible = true;
         view.fileName = names[static_cast<size_t>(i)];
-        view.caption = ShortcutCaption(view.fileName);
-        view.toolTip = " " + view.caption + " ";
+        ShortcutLabel label = ShortcutLabelOf(set.sectionFolder, view.fileName);
+        view.caption = std::move(label.caption);
+        view.toolTip = std::move(label.toolTip);
         view.leftPx = slot.left;
         view.topPx = slot.top;
         view.style = styleKnown ? slot.style : 0;

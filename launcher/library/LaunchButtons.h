@@ -26,8 +26,8 @@ struct ButtonFont {
 struct LaunchButtonView {
     bool visible = false;
     std::string fileName; // the shortcut file in the section folder
-    std::string caption;  // the file name without its extension
-    std::string toolTip;  // the caption with a blank on each side
+    std::string caption;  // the file name without its extension, or an entry's Name
+    std::string toolTip;  // the caption with a blank on each side (see ShortcutLabel)
     int leftPx = 0;
     int topPx = 0;
     int style = 0;        // style number: picture list and hover/press looks

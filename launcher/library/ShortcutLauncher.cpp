@@ -1,5 +1,6 @@
 #include "launcher/library/ShortcutLauncher.h"
 
+#include "launcher/library/DesktopEntryLaunch.h"
 #include "launcher/library/ShortcutNames.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
@@ -8,12 +9,10 @@
 #include "platform/shortcuts/LinkFile.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QString>
 
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 namespace launcher {
 namespace {
@@ -31,29 +30,12 @@ std::optional<std::string> findShortcut(const std::string& folder, const std::st
     return found.string();
 }
 
-bool isExecutableFile(const std::string& path)
-{
-    std::error_code error;
-    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
-}
-
 std::vector<std::string> splitArguments(const std::string& text)
 {
     std::vector<std::string> arguments;
     for (const QString& argument : QProcess::splitCommand(QString::fromStdString(text)))
         arguments.push_back(argument.toStdString());
     return arguments;
-}
-
-// A relative path in a shortcut means the shortcut's own folder, never the
-// folder the launcher or the started program happens to be in; made
-// absolute once, the path checked is the path started.
-std::string absoluteFrom(const std::string& shortcutPath, const std::string& path)
-{
-    const fs::path given(path);
-    if (path.empty() || given.is_absolute())
-        return path;
-    return (fs::path(shortcutPath).parent_path() / given).lexically_normal().string();
 }
 
 bool endsWithWav(const std::string& path)
@@ -89,7 +71,10 @@ LaunchResult ShortcutLauncher::LaunchShortcut(const LaunchButtonSet& buttons, in
 {
     if (index < 0 || index >= buttons.VisibleButtonCount)
         return {LaunchOutcome::Failed, {}};
-    return launchCaption(buttons.sectionFolder, buttons.buttons[static_cast<size_t>(index)].caption, droppedFiles);
+    // A desktop entry's button shows its Name; the files are still found by
+    // the file name, so that Tools.url keeps winning over Tools.desktop.
+    return launchCaption(buttons.sectionFolder, ShortcutCaption(buttons.buttons[static_cast<size_t>(index)].fileName),
+                         droppedFiles);
 }
 
 LaunchResult ShortcutLauncher::launchCaption(const std::string& sectionFolder, const std::string& caption,
@@ -139,7 +124,7 @@ LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::
     if (!ResolveShortcut(linkPath))
         return {LaunchOutcome::Failed, {}};
 
-    const std::string linkTarget = absoluteFrom(linkPath, m_record.LinkTarget);
+    const std::string linkTarget = absoluteFromShortcut(linkPath, m_record.LinkTarget);
     // A program starts in the folder of the first dropped file, else in the
     // folder that holds its target; the link's own working folder is only
     // used for folders.
@@ -191,30 +176,15 @@ LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, co
     }
     if (!entry->isApplication())
         return {LaunchOutcome::Failed, {}};
-    platform::DesktopCommandResult built = platform::buildDesktopCommands(*entry, droppedFiles, entryPath);
-    if (!built.error.empty())
+    const DesktopLaunchPlan plan = planDesktopLaunch(*entry, entryPath, sectionFolder, droppedFiles);
+    if (!plan.refusal.empty()) {
+        platform::reportSkippedFile(plan.refusal);
         return {LaunchOutcome::Failed, {}};
-
-    // A bare name is looked up on PATH, a path is taken from the entry's
-    // folder; either way every command starts the very file checked here.
-    const std::string& written = built.commands.front().program;
-    const bool named = written.find('/') == std::string::npos;
-    const std::string program = named ? QStandardPaths::findExecutable(QString::fromStdString(written)).toStdString()
-                                      : absoluteFrom(entryPath, written);
-    if (program.empty() || !isExecutableFile(program))
-        return {LaunchOutcome::Failed, {}};
-    for (platform::DesktopCommand& command : built.commands)
-        command.program = program;
-
-    std::string workingFolder = absoluteFrom(entryPath, entry->workingFolder());
-    if (workingFolder.empty())
-        workingFolder = !droppedFiles.empty() ? FolderOfPath(droppedFiles.front())
-                      : named                 ? sectionFolder
-                                              : FolderOfPath(program);
+    }
     pause(100);
     bool ok = true;
-    for (const platform::DesktopCommand& command : built.commands)
-        ok = m_shell.startProgram(command.program, command.arguments, workingFolder) && ok;
+    for (const platform::DesktopCommand& command : plan.commands)
+        ok = m_shell.startProgram(command.program, command.arguments, plan.workingFolder) && ok;
     return started(ok, 1000);
 }
 

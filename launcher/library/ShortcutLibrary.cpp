@@ -1,6 +1,7 @@
 #include "launcher/library/ShortcutLibrary.h"
 
 #include "launcher/config/NameOrder.h"
+#include "launcher/library/ShortcutLabel.h"
 #include "launcher/library/ShortcutNames.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/DirectoryListing.h"
@@ -85,6 +86,7 @@ std::vector<std::string> ShortcutLibrary::CollectSectionShortcuts(int section) c
         names.insert(names.end(), std::make_move_iterator(byKind[kind].begin()),
                      std::make_move_iterator(byKind[kind].end()));
     SortByNameOrder(names);
+    SortByShownCaption(sectionFolderPath(section), names);
     return names;
 }
 

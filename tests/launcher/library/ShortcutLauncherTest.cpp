@@ -4,6 +4,7 @@
 #include "platform/shell/RecordingShell.h"
 #include "platform/sound/SoundSystem.h"
 #include "support/LinkFileWriter.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QStandardPaths>
 
@@ -320,6 +321,98 @@ TEST_F(ShortcutLauncherTest, LaunchByButtonIndex)
     for (const int index : {-1, 2, 24, 25})
         EXPECT_EQ(launcher.LaunchShortcut(buttons, index).outcome, Outcome::Failed) << index;
     EXPECT_EQ(shell.calls().size(), 1u);
+}
+
+TEST_F(ShortcutLauncherTest, TerminalEntriesRunThroughTheDesktopsTerminal)
+{
+    const std::string tool = program("bin/tool");
+    addFile("Tools/Top.desktop", "[Desktop Entry]\nType=Application\nTerminal=true\nExec=" + tool + " --watch %f\n");
+    struct Case {
+        const char* name;
+        Words terminals; // installed on PATH
+        Words expected;  // the program started and its arguments; empty: refused
+    };
+    const Case cases[] = {
+        {"NewStandardFirst", {"xdg-terminal-exec", "x-terminal-emulator"},
+         {"xdg-terminal-exec", tool, "--watch", "/logs/a"}},
+        {"AlternativeWithItsOption", {"x-terminal-emulator"}, {"x-terminal-emulator", "-e", tool, "--watch", "/logs/a"}},
+        {"NoTerminal", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = folder.str() + "terminals/" + c.name;
+        std::filesystem::create_directories(path);
+        for (const std::string& terminal : c.terminals)
+            program("terminals/" + std::string(c.name) + "/" + terminal);
+        testsupport::ScopedEnvironment onlyThese("PATH", path);
+        shell.clear();
+        EXPECT_EQ(launch("Top", {"/logs/a"}).outcome, c.expected.empty() ? Outcome::Failed : Outcome::Started);
+        if (c.expected.empty()) {
+            EXPECT_TRUE(shell.calls().empty());
+            continue;
+        }
+        ASSERT_EQ(shell.calls().size(), 1u);
+        Words started{shell.calls()[0].target};
+        started.insert(started.end(), shell.calls()[0].arguments.begin(), shell.calls()[0].arguments.end());
+        started[0] = started[0].substr(path.size() + 1);
+        EXPECT_EQ(started, c.expected);
+        EXPECT_EQ(shell.calls()[0].workingFolder, "/logs");
+    }
+}
+
+TEST_F(ShortcutLauncherTest, HiddenEntriesAndMissingTryExecProgramsAreRefused)
+{
+    const std::string tool = program("bin/tool");
+    struct Case {
+        const char* caption;
+        std::string keys;
+        bool starts;
+    };
+    const Case cases[] = {
+        {"Hidden", "Hidden=true\n", false},
+        {"HiddenFalse", "Hidden=false\n", true},
+        {"TryExecMissingName", "TryExec=quorvex-no-such-program-x\n", false},
+        {"TryExecMissingPath", "TryExec=/nonexistent/bin/app\n", false},
+        {"TryExecNotExecutable", "TryExec=" + folder.write("bin/data.txt", "x").string() + "\n", false},
+        {"TryExecOnPath", "TryExec=sh\n", true},
+        {"TryExecBesideTheEntry", "TryExec=../../bin/tool\n", true},
+        {"NoDisplayStillStarts", "NoDisplay=true\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        addFile(std::string("Tools/") + c.caption + ".desktop",
+                "[Desktop Entry]\nType=Application\n" + c.keys + "Exec=" + tool + "\n");
+        shell.clear();
+        EXPECT_EQ(launch(c.caption).outcome, c.starts ? Outcome::Started : Outcome::Failed);
+        EXPECT_EQ(shell.calls().size(), c.starts ? 1u : 0u);
+    }
+}
+
+TEST_F(ShortcutLauncherTest, ButtonsShowTheEntrysNameAndStillFindTheirFile)
+{
+    testsupport::ScopedEnvironment german("LANGUAGE", "de_DE");
+    program("shortcuts/Tools/files");
+    program("shortcuts/Tools/zed");
+    addFile("Tools/org.example.Files.desktop",
+            "[Desktop Entry]\nType=Application\nName=Files\nName[de]=Dateien\nExec=./files\n");
+    addFile("Tools/Zed.desktop", "[Desktop Entry]\nType=Application\nName=Alpha\nNoDisplay=true\nExec=./zed\n");
+    addFile("Tools/Nameless.desktop", "[Desktop Entry]\nType=Application\nName=\nExec=./zed\n");
+    addFile("Tools/Broken.desktop", "not an entry\n");
+    link("Beta.lnk", {program("bin/beta"), "", "", 1});
+    state.CurrentSection = 1;
+    const launcher::LaunchButtonSet buttons = launcher::PopulateLaunchButtons(*library);
+
+    const Words captions{"Alpha", "Beta", "Broken", "Dateien", "Nameless"};
+    ASSERT_EQ(buttons.VisibleButtonCount, static_cast<int>(captions.size()));
+    for (size_t i = 0; i < captions.size(); ++i)
+        EXPECT_EQ(buttons.buttons[i].caption, captions[i]) << i;
+    EXPECT_EQ(buttons.buttons[0].toolTip, " Alpha (not shown in menus) ");
+    EXPECT_EQ(buttons.buttons[3].toolTip, " Dateien ");
+    EXPECT_EQ(buttons.buttons[3].fileName, "org.example.Files.desktop");
+
+    EXPECT_EQ(launcher.LaunchShortcut(buttons, 3).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].target, section + "/files");
 }
 
 } // namespace
