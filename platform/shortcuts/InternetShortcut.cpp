@@ -2,6 +2,7 @@
 
 #include "platform/files/BoundedFileReader.h"
 #include "platform/profile/ProfileDocument.h"
+#include "platform/shortcuts/UnicodeText.h"
 
 #include <cctype>
 
@@ -28,7 +29,8 @@ std::optional<std::string> readInternetShortcutUrl(const std::string& path, std:
     readError = BoundedFileReader(readLimits::kShortcutBytes).read(path, text);
     if (!readError.empty())
         return std::nullopt;
-    const ProfileDocument document(std::move(text));
+    // Saved by other programs with a byte-order mark, or in UTF-16.
+    const ProfileDocument document(textAsUtf8(text));
     std::optional<std::string> url = document.value("InternetShortcut", "URL");
     if (!url || !hasUrlScheme(*url))
         return std::nullopt;
