@@ -79,19 +79,13 @@ const std::string& hotKeyRegistryScript()
 bool registerHotKeyServer(const std::string& modulePath, std::string* error)
 {
     ClassesRoot root(ClassesRoot::defaultPath());
-    if (!root.load(error))
-        return false;
-    parsedScript().apply(root, modulePath);
-    return root.save(error);
+    return root.update([&](ClassesRoot& keys) { parsedScript().apply(keys, modulePath); }, error);
 }
 
 bool unregisterHotKeyServer(std::string* error)
 {
     ClassesRoot root(ClassesRoot::defaultPath());
-    if (!root.load(error))
-        return false;
-    parsedScript().remove(root);
-    return root.save(error);
+    return root.update([](ClassesRoot& keys) { parsedScript().remove(keys); }, error);
 }
 
 } // namespace quorvex::hotkey

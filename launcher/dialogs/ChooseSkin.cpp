@@ -8,6 +8,7 @@
 #include "launcher/skin/SkinPictures.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
+#include "platform/profile/ProfileDocument.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr const char* kProgramTitle = "Quorvex";
 constexpr const char* kNoSkinsText = "No skins to load! Cannot run without skins!";
+constexpr const char* kInvalidHotkeyText = "The hotkey text is not valid: it must be a single line.";
 
 std::string trimmed(const std::string& text)
 {
@@ -296,10 +298,17 @@ void ChooseSkin::HotkeyButtonClick()
 
     // The list may have been rebuilt during the pauses; the answer belongs
     // to the skin it was asked for.
-    const std::string problem =
-        m_services.profiles.write(m_services.paths.SkinIniPath(skin), "SkinInfo", "HotKey", trimmed(typed));
+    const std::string value = trimmed(typed);
+    const std::string problem = m_services.profiles.write(m_services.paths.SkinIniPath(skin), "SkinInfo", "HotKey", value);
     if (!problem.empty())
         std::fprintf(stderr, "quorvex: %s\n", problem.c_str());
+    if (!problem.empty() && !platform::ProfileDocument::entryProblem("SkinInfo", "HotKey", value).empty()) {
+        ++m_ownDialogs;
+        m_services.messages.show(kInvalidHotkeyText, kHotkeyDialogTitle);
+        --m_ownDialogs;
+        m_ignoreNextActivation = true;
+        return;
+    }
     if (selectedSkin() == skin)
         m_hotkey->setText(QString::fromStdString(typed));
     if (platform::toLowerAscii(skin) == platform::toLowerAscii(m_services.state.CurrentSkin) &&

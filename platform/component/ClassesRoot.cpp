@@ -87,6 +87,24 @@ bool ClassesRoot::save(std::string* error) const
     return writeTextFileAtomically(m_path, toText(), error);
 }
 
+bool ClassesRoot::update(const std::function<void(ClassesRoot&)>& change, std::string* error)
+{
+    if (m_path.empty()) {
+        if (error)
+            *error = "the classes root has no file";
+        return false;
+    }
+    return updateTextFile(m_path, [&](const std::optional<std::string>& current, std::string& replacement) {
+        std::string message;
+        m_keys.clear();
+        if (current && !fromText(*current, &message))
+            return m_path + ": " + message;
+        change(*this);
+        replacement = toText();
+        return std::string();
+    }, error);
+}
+
 ClassesRoot::Key* ClassesRoot::find(std::string_view key)
 {
     key = trimSeparators(key);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,11 @@ public:
     // Reads the file; a missing file is an empty registry (not an error).
     bool load(std::string* error = nullptr);
     bool save(std::string* error = nullptr) const;
+    // Loads the file, lets `change` edit the keys and saves the result, with
+    // the file locked throughout, so that programs registering at the same
+    // time keep each other's keys. False when the file could not be read or
+    // written.
+    bool update(const std::function<void(ClassesRoot&)>& change, std::string* error = nullptr);
     const std::string& path() const { return m_path; }
 
     bool hasKey(std::string_view key) const;

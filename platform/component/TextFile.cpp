@@ -1,10 +1,8 @@
 #include "platform/component/TextFile.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace quorvex::platform::component {
 
@@ -18,31 +16,38 @@ std::optional<std::string> readTextFile(const std::string& path)
     return text.str();
 }
 
+namespace {
+
+bool reportedFailure(const std::string& failure, std::string* error)
+{
+    if (failure.empty())
+        return true;
+    if (error)
+        *error = failure;
+    return false;
+}
+
+bool makeFolderOf(const std::string& path, std::string* error)
+{
+    if (path.empty())
+        return reportedFailure("no file name given", error);
+    const std::filesystem::path target(path);
+    std::error_code ignored; // a folder that cannot be made fails the write
+    if (target.has_parent_path())
+        std::filesystem::create_directories(target.parent_path(), ignored);
+    return true;
+}
+
+} // namespace
+
 bool writeTextFileAtomically(const std::string& path, std::string_view text, std::string* error)
 {
-    auto fail = [&](std::string message) {
-        if (error)
-            *error = std::move(message);
-        return false;
-    };
-    if (path.empty())
-        return fail("no file name given");
-    std::error_code ec;
-    std::filesystem::path target(path);
-    if (target.has_parent_path())
-        std::filesystem::create_directories(target.parent_path(), ec);
-    std::string temporary = path + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush())
-            return fail("cannot write " + temporary);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return fail("cannot replace " + path);
-    }
-    return true;
+    return makeFolderOf(path, error) && reportedFailure(::platform::writeFile(path, text), error);
+}
+
+bool updateTextFile(const std::string& path, const ::platform::FileChange& change, std::string* error)
+{
+    return makeFolderOf(path, error) && reportedFailure(::platform::updateFile(path, change), error);
 }
 
 std::string_view trimBlanks(std::string_view text)

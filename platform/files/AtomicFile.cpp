@@ -1,67 +1,116 @@
 #include "platform/files/AtomicFile.h"
 
+#include "platform/files/DurableWrite.h"
+#include "platform/files/InPlaceFile.h"
+#include "platform/files/TemporaryNames.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-bool writeAll(int fd, std::string_view bytes)
+enum class Outcome { Replaced, Failed, OwnerNotKept };
+
+struct Attempt {
+    Outcome outcome;
+    std::string message;
+};
+
+// A new file in `folder`, created with the umask's permissions; -1 on failure.
+int createTemporary(const fs::path& folder, fs::path& temporary)
 {
-    const char* data = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<size_t>(written);
+    for (int tries = 0; tries < 100; ++tries) {
+        temporary = folder / newTemporaryName();
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
-    return true;
+    return -1;
+}
+
+// A replacement must look like the file it replaces; false when it cannot
+// (a file of another user that this one may write to).
+bool takeOverAttributes(int fd, const struct stat& old)
+{
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return false;
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+Attempt replaceThroughTemporary(const fs::path& target, std::string_view bytes, const struct stat* old)
+{
+    const fs::path folder = folderOf(target);
+    removeStaleTemporaries(folder);
+    fs::path temporary;
+    const int fd = createTemporary(folder, temporary);
+    if (fd < 0)
+        return {Outcome::Failed, "cannot write " + target.string() + ": " + std::strerror(errno)};
+    auto discard = [&](Outcome outcome, int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return Attempt{outcome, "cannot write " + target.string() + ": " + std::strerror(error)};
+    };
+    if (old && !takeOverAttributes(fd, *old))
+        return discard(Outcome::OwnerNotKept, errno);
+    if (!writeAllAt(fd, bytes, 0) || ::fsync(fd) != 0)
+        return discard(Outcome::Failed, errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return {Outcome::Failed, "cannot write " + target.string() + ": " + std::strerror(error)};
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return {Outcome::Failed, "cannot replace " + target.string() + ": " + std::strerror(error)};
+    }
+    syncFolder(folder);
+    return {Outcome::Replaced, {}};
 }
 
 } // namespace
 
-std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
+std::string replaceFileContents(const fs::path& target, std::string_view bytes)
 {
-    std::string temporary = path.string() + ".XXXXXX";
-    int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return "cannot create a temporary file beside " + path.string() + ": " + std::strerror(errno);
+    struct stat status {};
+    std::optional<struct stat> old;
+    if (::lstat(target.c_str(), &status) == 0)
+        old = status;
+    else if (errno != ENOENT)
+        return "cannot write " + target.string() + ": " + std::strerror(errno);
 
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual ones rather than mkstemp's private 0600.
-    struct stat existing {};
-    mode_t mode = 0644;
-    if (::stat(path.c_str(), &existing) == 0)
-        mode = existing.st_mode & 07777;
-    ::fchmod(fd, mode);
-
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    int savedErrno = errno;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return "cannot write " + path.string() + ": " + std::strerror(savedErrno);
+    if (old) {
+        if (!S_ISREG(old->st_mode))
+            return "cannot write " + target.string() + ": not a regular file";
+        // Even for the superuser: a file without write permission was made
+        // read-only on purpose.
+        if ((old->st_mode & 0222) == 0)
+            return "cannot write " + target.string() + ": the file is read-only";
+        if (::access(target.c_str(), W_OK) != 0)
+            return "cannot write " + target.string() + ": " + std::strerror(errno);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        savedErrno = errno;
-        ::unlink(temporary.c_str());
-        return "cannot replace " + path.string() + ": " + std::strerror(savedErrno);
+    const bool folderWritable = ::access(folderOf(target).c_str(), W_OK | X_OK) == 0;
+    const int folderError = errno;
+    if (folderWritable && (!old || old->st_nlink <= 1)) {
+        Attempt attempt = replaceThroughTemporary(target, bytes, old ? &*old : nullptr);
+        if (attempt.outcome != Outcome::OwnerNotKept)
+            return attempt.message;
     }
-    return {};
+    if (!old)
+        return "cannot create " + target.string() + ": " + std::strerror(folderError);
+    return rewriteInPlace(target, bytes);
 }
 
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes)
+bool readWholeFile(const fs::path& path, std::string& bytes)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)

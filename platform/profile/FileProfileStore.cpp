@@ -2,60 +2,93 @@
 
 #include "platform/files/AtomicFile.h"
 #include "platform/files/CaseInsensitivePath.h"
+#include "platform/files/FileLock.h"
+#include "platform/files/FileUpdate.h"
+#include "platform/profile/ProfileEncoding.h"
 
-#include <system_error>
+#include <cerrno>
+#include <cstring>
 
 namespace platform {
 
 namespace fs = std::filesystem;
 
-const ProfileDocument* FileProfileStore::load(const fs::path& path)
+const ProfileDocument* FileProfileStore::load(const fs::path& path, std::string* problem)
 {
-    std::error_code error;
-    const auto modified = fs::last_write_time(path, error);
-    if (error)
+    auto fail = [&](const std::string& message) -> const ProfileDocument* {
+        if (problem)
+            *problem = "cannot read " + path.string() + ": " + message;
+        m_cache.erase(path.string());
         return nullptr;
-    const auto size = fs::file_size(path, error);
-    if (error)
-        return nullptr;
+    };
+    const std::optional<FileStamp> stamp = FileStamp::of(path);
+    if (!stamp)
+        return fail(std::strerror(errno));
+    if (!stamp->regular)
+        return fail("not a regular file");
 
-    auto it = m_cache.find(path.string());
-    if (it != m_cache.end() && it->second.modified == modified && it->second.size == size)
-        return &it->second.document;
+    auto cached = m_cache.find(path.string());
+    if (cached != m_cache.end() && cached->second.settled && cached->second.stamp == *stamp)
+        return &cached->second.document;
 
+    const timespec readStart = wallClockNow();
     std::string bytes;
-    if (!readWholeFile(path, bytes))
-        return nullptr;
+    {
+        // Shared, so that a file being rewritten in place is not read half
+        // done; reading goes on without the lock rather than not at all.
+        FileLock lock(path, FileLock::Mode::Shared);
+        if (!readWholeFile(path, bytes))
+            return fail(std::strerror(errno ? errno : EIO));
+    }
+    DecodedProfile decoded = decodeProfileBytes(std::move(bytes));
+    const bool settled = stamp->settledBy(readStart);
+    if (cached != m_cache.end() && cached->second.document.text() == decoded.text) {
+        // The same text again: keep the document, whose index is built.
+        cached->second.stamp = *stamp;
+        cached->second.settled = settled;
+        return &cached->second.document;
+    }
     Cached& entry = m_cache[path.string()];
-    entry.modified = modified;
-    entry.size = size;
-    entry.document = ProfileDocument(std::move(bytes));
+    entry.stamp = *stamp;
+    entry.settled = settled;
+    entry.document = ProfileDocument(std::move(decoded.text));
     return &entry.document;
 }
 
 std::optional<std::string> FileProfileStore::read(const std::string& file, std::string_view section,
                                                   std::string_view key)
 {
-    const ProfileDocument* document = load(resolveCaseInsensitive(file));
+    const ProfileDocument* document = load(resolveCaseInsensitive(file), nullptr);
     if (!document)
         return std::nullopt;
     return document->value(section, key);
+}
+
+std::string FileProfileStore::readProblem(const std::string& file)
+{
+    std::string problem;
+    load(resolveCaseInsensitive(file), &problem);
+    return problem;
 }
 
 std::string FileProfileStore::write(const std::string& file, std::string_view section, std::string_view key,
                                     std::string_view value)
 {
     const fs::path path = resolveCaseInsensitive(file);
-    std::error_code error;
-    ProfileDocument document;
-    if (fs::exists(path, error)) {
-        const ProfileDocument* existing = load(path);
-        if (!existing)
-            return "cannot read " + path.string();
-        document = *existing;
-    }
-    document.setValue(section, key, value);
-    std::string failure = writeFileAtomically(path, document.text());
+    if (std::string problem = ProfileDocument::entryProblem(section, key, value); !problem.empty())
+        return "cannot write " + path.string() + ": " + problem;
+    std::string failure = updateFile(path, [&](const std::optional<std::string>& current, std::string& replacement) {
+        DecodedProfile decoded = current ? decodeProfileBytes(*current) : DecodedProfile{};
+        if (!decoded.notWritable.empty())
+            return "cannot write " + path.string() + ": " + decoded.notWritable;
+        ProfileDocument document(std::move(decoded.text));
+        document.setValue(section, key, value);
+        std::optional<std::string> encoded = encodeProfileText(document.text(), decoded.encoding);
+        if (!encoded)
+            return "cannot write " + path.string() + ": the value is not valid UTF-8, which UTF-16 needs";
+        replacement = std::move(*encoded);
+        return std::string();
+    });
     m_cache.erase(path.string());
     return failure;
 }

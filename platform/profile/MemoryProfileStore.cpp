@@ -22,9 +22,16 @@ std::optional<std::string> MemoryProfileStore::read(const std::string& file, std
 std::string MemoryProfileStore::write(const std::string& file, std::string_view section, std::string_view key,
                                       std::string_view value)
 {
+    if (std::string problem = ProfileDocument::entryProblem(section, key, value); !problem.empty())
+        return problem;
     m_files[file].setValue(section, key, value);
     m_writes.push_back({file, std::string(section), std::string(key), std::string(value)});
     return {};
+}
+
+std::string MemoryProfileStore::readProblem(const std::string& file)
+{
+    return m_files.count(file) ? std::string() : "cannot read " + file + ": No such file or directory";
 }
 
 } // namespace platform

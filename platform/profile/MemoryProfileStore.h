@@ -24,6 +24,7 @@ public:
                                     std::string_view key) override;
     std::string write(const std::string& file, std::string_view section, std::string_view key,
                       std::string_view value) override;
+    std::string readProblem(const std::string& file) override;
 
 private:
     std::map<std::string, ProfileDocument> m_files;

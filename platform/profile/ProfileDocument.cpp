@@ -137,9 +137,27 @@ std::optional<std::string> ProfileDocument::value(std::string_view section, std:
     return found->second;
 }
 
+std::string ProfileDocument::entryProblem(std::string_view section, std::string_view key, std::string_view value)
+{
+    constexpr std::string_view kLineBreaks("\r\n\0", 3);
+    if (section.find_first_of(kLineBreaks) != std::string_view::npos
+        || key.find_first_of(kLineBreaks) != std::string_view::npos
+        || value.find_first_of(kLineBreaks) != std::string_view::npos)
+        return "a line break or NUL cannot be stored in a setting";
+    section = trimmed(section);
+    key = trimmed(key);
+    if (section.empty() || section.find(']') != std::string_view::npos)
+        return "\"" + std::string(section) + "\" is not a valid section name";
+    if (key.empty() || key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[')
+        return "\"" + std::string(key) + "\" is not a valid key name";
+    return {};
+}
+
 void ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
     m_index.reset();
+    section = trimmed(section);
+    key = trimmed(key);
     const std::string_view newline = lineBreak();
     const KeyLocation location = locate(section, key);
     std::string entry = std::string(key) + "=" + std::string(value);

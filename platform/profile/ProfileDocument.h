@@ -26,8 +26,15 @@ public:
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
     // Replaces the key's value in place, or adds the key at the end of its
-    // section, or adds the section at the end of the text.
+    // section, or adds the section at the end of the text. Blanks around the
+    // section and key names are dropped, as value() drops them.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // Why the entry cannot be stored so that value() reads it back: a line
+    // break or NUL anywhere would start lines of its own; a section name
+    // must be non-empty without ']', a key name non-empty without '=' and
+    // must not start like a comment or a section. Empty when it can.
+    static std::string entryProblem(std::string_view section, std::string_view key, std::string_view value);
 
 private:
     struct Line {

@@ -21,6 +21,11 @@ public:
     // place. Returns an empty string on success, otherwise a message.
     virtual std::string write(const std::string& file, std::string_view section, std::string_view key,
                               std::string_view value) = 0;
+
+    // Why `file` cannot be read: an empty string when it can, otherwise a
+    // message naming the file (missing, not a regular file, no permission,
+    // too large...). Reads of such a file see no values.
+    virtual std::string readProblem(const std::string& file) = 0;
 };
 
 } // namespace platform

@@ -80,11 +80,11 @@ QUORVEX_SERVER_EXPORT HResult DllRegisterServer()
     if (module.empty() || !parseScripts(classes, typeLibrary))
         return kFail;
     ClassesRoot root(ClassesRoot::defaultPath());
-    if (!root.load())
-        return kFail;
-    classes.apply(root, module);
-    typeLibrary.apply(root, module);
-    return root.save() ? kOk : kFail;
+    const bool saved = root.update([&](ClassesRoot& keys) {
+        classes.apply(keys, module);
+        typeLibrary.apply(keys, module);
+    });
+    return saved ? kOk : kFail;
 }
 
 // Always reports success: whatever could not be removed is no longer reachable
@@ -96,11 +96,10 @@ QUORVEX_SERVER_EXPORT HResult DllUnregisterServer()
     if (!parseScripts(classes, typeLibrary))
         return kOk;
     ClassesRoot root(ClassesRoot::defaultPath());
-    if (!root.load())
-        return kOk;
-    classes.remove(root);
-    typeLibrary.remove(root);
-    root.save();
+    root.update([&](ClassesRoot& keys) {
+        classes.remove(keys);
+        typeLibrary.remove(keys);
+    });
     return kOk;
 }
 

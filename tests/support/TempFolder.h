@@ -12,8 +12,13 @@ namespace testsupport {
 class TempFolder {
 public:
     TempFolder()
+        : TempFolder(std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
+    }
+    // Below `base` instead, for tests that need a file system of a kind.
+    explicit TempFolder(const std::filesystem::path& base)
+    {
+        std::string pattern = (base / "quorvex-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~TempFolder()

@@ -5,7 +5,9 @@
 #include "platform/component/ClassesRoot.h"
 #include "platform/component/Runtime.h"
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -18,6 +20,28 @@ int usage()
     std::fprintf(stderr, "usage: quorvex-regserver [/u] <library.so>\n"
                          "  registers a component server; /u (or -u) unregisters it\n");
     return 2;
+}
+
+// The library registers itself under its real path.
+std::string realPathOf(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+// Whether any value of the classes root names the library.
+bool classesRootNames(const std::string& registry, const std::string& library)
+{
+    ClassesRoot root(registry);
+    if (!root.load())
+        return false;
+    for (const std::string& key : root.keys()) {
+        for (const auto& [name, value] : root.values(key)) {
+            if (value == library)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -57,6 +81,13 @@ int main(int argc, char** argv)
     if (failed(hr)) {
         std::fprintf(stderr, "quorvex-regserver: %s of %s failed (status 0x%08X); classes root: %s\n",
                      unregister ? "unregistration" : "registration", path.c_str(), unsigned(hr), registry.c_str());
+        return 1;
+    }
+    // A library may report success without having written anything (an
+    // unregistration always does), so the classes root itself is checked.
+    if (classesRootNames(registry, realPathOf(path)) == unregister) {
+        std::fprintf(stderr, "quorvex-regserver: %s of %s failed: %s could not be changed\n",
+                     unregister ? "unregistration" : "registration", path.c_str(), registry.c_str());
         return 1;
     }
     std::printf("%s %s in %s\n", unregister ? "Unregistered" : "Registered", path.c_str(), registry.c_str());

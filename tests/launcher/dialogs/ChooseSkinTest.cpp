@@ -248,6 +248,25 @@ TEST_F(ChooseSkinTest, CancelledHotKeyQuestionWritesNothing)
     EXPECT_TRUE(hotKeys.empty());
 }
 
+TEST_F(ChooseSkinTest, HotKeyTextWithALineBreakIsRefusedAndTheUserTold)
+{
+    chooser->Form_Activate();
+    const std::string before = app.read("skins/beta/beta.ini");
+    for (const std::string typed : {"ctrl+a\n[UserSettings]\nShaded=-1", "ctrl+a\r", std::string("ctrl+a\0b", 8)}) {
+        SCOPED_TRACE(typed);
+        const size_t shownBefore = messages.shown().size();
+        input.answer = typed;
+
+        chooser->HotkeyButtonClick();
+
+        EXPECT_EQ(app.read("skins/beta/beta.ini"), before);
+        ASSERT_EQ(messages.shown().size(), shownBefore + 1);
+        EXPECT_NE(messages.shown().back().text.find("not valid"), std::string::npos);
+        EXPECT_EQ(labelText("hotkey"), "ctrl+b");
+        EXPECT_TRUE(hotKeys.empty());
+    }
+}
+
 TEST_F(ChooseSkinTest, ChoosingASkinStoresItWithTheShadeStateAndRestarts)
 {
     state.ShadedFlag = -1;

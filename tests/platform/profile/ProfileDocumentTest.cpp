@@ -76,3 +76,46 @@ TEST(ProfileDocument, ReadsAfterAWriteSeeTheNewValue)
     EXPECT_EQ(doc.value("a", "K"), "2");
     EXPECT_EQ(doc.value("B", "new"), "3");
 }
+
+TEST(ProfileDocument, WritesTrimSectionAndKeyNamesAsReadsDo)
+{
+    ProfileDocument doc("[A]\nk=1\n");
+    doc.setValue(" A ", "\tk ", "2");
+    doc.setValue(" B", "j ", "3");
+    doc.setValue("B ", " j", "4");
+    EXPECT_EQ(doc.text(), "[A]\nk=2\n[B]\nj=4\n");
+}
+
+TEST(ProfileDocument, EntriesThatWouldNotReadBackAreRefused)
+{
+    const std::optional<std::string> refused;
+    const struct {
+        std::string section, key, value;
+        std::optional<std::string> readBack;
+    } cases[] = {
+        {"A", "k", "plain value", "plain value"},
+        {" A ", " k ", " blanks around ", "blanks around"},
+        {"A", "k", "x\n[UserSettings]\nShaded=-1", refused},
+        {"A", "k", "x\r", refused},
+        {"A", "k", std::string("x\0y", 3), refused},
+        {"A\n", "k", "v", refused},
+        {"A", "k\r\n", "v", refused},
+        {"A", std::string("k\0", 2), "v", refused},
+        {"  ", "k", "v", refused},
+        {"A]B", "k", "v", refused},
+        {"A", " ", "v", refused},
+        {"A", "k=j", "v", refused},
+        {"A", ";k", "v", refused},
+        {"A", "[k]", "v", refused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("[" + c.section + "] " + c.key + "=" + c.value);
+        EXPECT_EQ(ProfileDocument::entryProblem(c.section, c.key, c.value).empty(), c.readBack.has_value());
+        if (!c.readBack)
+            continue;
+        ProfileDocument doc("[Other]\nk=0\n");
+        doc.setValue(c.section, c.key, c.value);
+        EXPECT_EQ(doc.value(c.section, c.key), c.readBack);
+        EXPECT_EQ(doc.value("Other", "k"), "0");
+    }
+}
