@@ -72,8 +72,10 @@ FileLock::FileLock(const std::filesystem::path& file, Mode mode, std::chrono::mi
     if (errno != EWOULDBLOCK)
         return;
     m_held = waitForLock(m_fd, operation, patience);
-    if (!m_held)
+    if (!m_held) {
+        m_busy = true;
         m_fd = -1; // the waiting thread owns it now
+    }
 }
 
 FileLock::~FileLock()

@@ -18,7 +18,9 @@ namespace platform {
 // locked.
 //
 // Waiting is bounded: a process stuck while holding the lock must not hang
-// every other launcher. held() says whether the lock was obtained.
+// every other launcher. held() says whether the lock was obtained, busy()
+// whether another holder kept it the whole time (when neither, there was
+// nothing to lock: the folder and the file cannot be opened).
 class FileLock {
 public:
     enum class Mode { Shared, Exclusive };
@@ -30,10 +32,12 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     bool held() const { return m_held; }
+    bool busy() const { return m_busy; }
 
 private:
     int m_fd = -1;
     bool m_held = false;
+    bool m_busy = false;
 };
 
 } // namespace platform

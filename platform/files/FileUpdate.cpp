@@ -39,7 +39,7 @@ std::string locked(const fs::path& path, const std::function<std::string(const f
     if (target.empty())
         return problem;
     FileLock lock(target, FileLock::Mode::Exclusive);
-    if (!lock.held())
+    if (lock.busy())
         return "cannot write " + target.string() + ": another program keeps it locked";
     return work(target);
 }

@@ -47,10 +47,12 @@ e2e_geometry() {
 
 # e2e_start_launcher APP: starts the launcher of program folder APP (fast
 # pauses, its own registry) and waits for its window. Sets `launcher` (the
-# process id) and `window` (the window id).
+# process id) and `window` (the window id). A command in the array
+# `e2e_launcher_prefix` (say, one that switches user) runs it.
+e2e_launcher_prefix=()
 e2e_start_launcher() {
   QUORVEX_PAUSE_SCALE=${QUORVEX_PAUSE_SCALE:-0.1} QUORVEX_CLASSES_ROOT=$1/classes-root.ini \
-    "$1/quorvex" >"$1/stdout.log" 2>"$1/stderr.log" &
+    "${e2e_launcher_prefix[@]}" "$1/quorvex" >"$1/stdout.log" 2>"$1/stderr.log" &
   launcher=$!
   window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window; stderr: $(cat "$1/stderr.log")"
 }

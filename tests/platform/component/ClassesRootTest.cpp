@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace quorvex::platform::component;
 
@@ -74,6 +75,30 @@ TEST(ClassesRootTest, MissingFileIsEmptyAndMalformedFileIsReported)
     std::string error;
     EXPECT_FALSE(malformed.load(&error));
     EXPECT_NE(error.find("line 1"), std::string::npos) << error;
+    std::filesystem::remove(path);
+}
+
+TEST(ClassesRootTest, UpdatesKeepOtherWritersKeysAndLeaveAReadOnlyFileAlone)
+{
+    const std::string path = temporaryPath("update");
+    ClassesRoot first(path), second(path);
+    ASSERT_TRUE(first.update([](ClassesRoot& keys) { keys.setValue("One", "", "1"); }));
+    // `second` never loaded the file: its update starts from what is on disk.
+    ASSERT_TRUE(second.update([](ClassesRoot& keys) { keys.setValue("Two", "", "2"); }));
+    ClassesRoot loaded(path);
+    ASSERT_TRUE(loaded.load());
+    EXPECT_EQ(loaded.value("One"), "1");
+    EXPECT_EQ(loaded.value("Two"), "2");
+
+    std::ifstream in(path, std::ios::binary);
+    const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ::chmod(path.c_str(), 0444);
+    std::string error;
+    EXPECT_FALSE(first.update([](ClassesRoot& keys) { keys.removeTree("One"); }, &error));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    std::ifstream after(path, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), before);
+    EXPECT_FALSE(first.save(&error));
     std::filesystem::remove(path);
 }
 

@@ -30,6 +30,7 @@ TEST(FileLock, WritersExcludeEveryoneAndReadersOnlyWriters)
         ASSERT_TRUE(first.held());
         FileLock second(file, c.second, 50ms);
         EXPECT_EQ(second.held(), c.bothHeld);
+        EXPECT_EQ(second.busy(), !c.bothHeld);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace quorvex::shape::testing {
@@ -60,6 +62,28 @@ TEST_F(RegServerTest, FailuresExplainThemselvesAndExitNonZero)
     CommandResult usage = regserver("");
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_NE(usage.output.find("usage"), std::string::npos);
+}
+
+// The library reports success for an unregistration whatever happened; the
+// tool must see that nothing could be written.
+TEST_F(RegServerTest, ARegistryThatCannotBeWrittenFailsBothWays)
+{
+    ASSERT_EQ(regserver(builtLibrary()).exitCode, 0);
+    ::chmod(m_path.c_str(), 0444);
+    CommandResult run = regserver("/u " + builtLibrary());
+    EXPECT_NE(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find(m_path), std::string::npos) << run.output;
+    ClassesRoot root(m_path);
+    ASSERT_TRUE(root.load());
+    EXPECT_TRUE(root.hasKey("FormShape.FormShape"));
+
+    std::filesystem::remove(m_path);
+    { std::ofstream(m_path) << "; nothing registered\n"; }
+    ::chmod(m_path.c_str(), 0444);
+    run = regserver(builtLibrary());
+    EXPECT_NE(run.exitCode, 0) << run.output;
+    ASSERT_TRUE(root.load());
+    EXPECT_FALSE(root.hasKey("FormShape.FormShape"));
 }
 
 } // namespace
