@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,15 +107,6 @@ std::string replaceFileContents(const fs::path& target, std::string_view bytes)
     if (!old)
         return "cannot create " + target.string() + ": " + std::strerror(folderError);
     return rewriteInPlace(target, bytes);
-}
-
-bool readWholeFile(const fs::path& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 } // namespace platform

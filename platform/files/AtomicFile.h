@@ -21,7 +21,4 @@ namespace platform {
 // otherwise a message naming the file.
 std::string replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
-// Reads a whole file; nullopt-like semantics through the bool.
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
-
 } // namespace platform

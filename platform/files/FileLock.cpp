@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -16,10 +17,14 @@ namespace {
 int openForLocking(const std::filesystem::path& file)
 {
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    return fd;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0)
+        return fd;
+    // Only a regular file: opening a device may do something.
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
 
 // A blocking flock() cannot be given a time limit, and polling is unfair: a

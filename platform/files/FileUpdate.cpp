@@ -1,11 +1,11 @@
 #include "platform/files/FileUpdate.h"
 
 #include "platform/files/AtomicFile.h"
+#include "platform/files/BoundedFileReader.h"
 #include "platform/files/FileLock.h"
 #include "platform/files/LinkTarget.h"
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace platform {
@@ -15,20 +15,15 @@ namespace fs = std::filesystem;
 namespace {
 
 // The current contents of `target`, nullopt when it does not exist; a
-// message in `problem` when it exists but cannot be read.
+// message in `problem` when it exists but cannot be read. Every file written
+// this way is a settings file, so it has the limit of one.
 std::optional<std::string> readCurrent(const fs::path& target, std::string& problem)
 {
     struct stat status {};
-    if (::lstat(target.c_str(), &status) != 0) {
-        if (errno != ENOENT)
-            problem = "cannot read " + target.string() + ": " + std::strerror(errno);
+    if (::lstat(target.c_str(), &status) != 0 && errno == ENOENT)
         return std::nullopt;
-    }
     std::string bytes;
-    if (!S_ISREG(status.st_mode))
-        problem = "cannot read " + target.string() + ": not a regular file";
-    else if (!readWholeFile(target, bytes))
-        problem = "cannot read " + target.string() + ": " + std::strerror(errno ? errno : EIO);
+    problem = BoundedFileReader(readLimits::kIniBytes).read(target, bytes);
     return bytes;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/profile/FileProfileStore.h"
 
-#include "platform/files/AtomicFile.h"
+#include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/FileLock.h"
 #include "platform/files/FileUpdate.h"
@@ -17,15 +17,13 @@ const ProfileDocument* FileProfileStore::load(const fs::path& path, std::string*
 {
     auto fail = [&](const std::string& message) -> const ProfileDocument* {
         if (problem)
-            *problem = "cannot read " + path.string() + ": " + message;
+            *problem = message;
         m_cache.erase(path.string());
         return nullptr;
     };
     const std::optional<FileStamp> stamp = FileStamp::of(path);
     if (!stamp)
-        return fail(std::strerror(errno));
-    if (!stamp->regular)
-        return fail("not a regular file");
+        return fail("cannot read " + path.string() + ": " + std::strerror(errno));
 
     auto cached = m_cache.find(path.string());
     if (cached != m_cache.end() && cached->second.settled && cached->second.stamp == *stamp)
@@ -37,8 +35,8 @@ const ProfileDocument* FileProfileStore::load(const fs::path& path, std::string*
         // Shared, so that a file being rewritten in place is not read half
         // done; reading goes on without the lock rather than not at all.
         FileLock lock(path, FileLock::Mode::Shared);
-        if (!readWholeFile(path, bytes))
-            return fail(std::strerror(errno ? errno : EIO));
+        if (std::string failure = BoundedFileReader(readLimits::kIniBytes).read(path, bytes); !failure.empty())
+            return fail(failure);
     }
     DecodedProfile decoded = decodeProfileBytes(std::move(bytes));
     const bool settled = stamp->settledBy(readStart);

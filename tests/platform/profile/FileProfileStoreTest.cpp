@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,11 +81,19 @@ TEST(FileProfileStore, FailedWritesAreReportedAndLeaveNothingBehind)
     EXPECT_EQ(entries, 1); // no temporary file left
 }
 
+// Files nobody here wrote: each is refused at once, with a reason.
 TEST(FileProfileStore, ReadProblemSaysWhyAFileCannotBeRead)
 {
     TempFolder folder;
     folder.write("good.ini", "[A]\nk=1\n");
     folder.write("folder.ini/inside", "");
+    ::mkfifo((folder.path() / "pipe.ini").c_str(), 0644);
+    {
+        std::ofstream huge(folder.path() / "huge.ini");
+        huge.seekp((16 << 20) + 1); // sparse: cheap to make, too large to read
+        huge << 'x';
+    }
+    std::filesystem::create_symlink("/dev/zero", folder.path() / "zero.ini");
     FileProfileStore store;
     EXPECT_EQ(store.readProblem(folder.str() + "good.ini"), "");
     const struct {
@@ -92,12 +101,18 @@ TEST(FileProfileStore, ReadProblemSaysWhyAFileCannotBeRead)
         const char* reason;
     } cases[] = {
         {"missing.ini", "No such file"},
-        {"folder.ini", "not a regular file"},
+        {"folder.ini", "folder"},
+        {"pipe.ini", "pipe"},
+        {"zero.ini", "device"},
+        {"huge.ini", "larger than"},
     };
     for (const auto& c : cases) {
         const std::string problem = store.readProblem(folder.str() + c.name);
         EXPECT_NE(problem.find(folder.str() + c.name), std::string::npos) << problem;
         EXPECT_NE(problem.find(c.reason), std::string::npos) << problem;
+        EXPECT_EQ(store.read(folder.str() + c.name, "A", "k"), std::nullopt);
+        if (std::string(c.name) != "missing.ini")
+            EXPECT_NE(store.write(folder.str() + c.name, "A", "k", "2"), "") << c.name;
     }
 }
 
