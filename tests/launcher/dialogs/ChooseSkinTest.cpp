@@ -252,7 +252,8 @@ TEST_F(ChooseSkinTest, HotKeyTextWithALineBreakIsRefusedAndTheUserTold)
 {
     chooser->Form_Activate();
     const std::string before = app.read("skins/beta/beta.ini");
-    for (const std::string typed : {"ctrl+a\n[UserSettings]\nShaded=-1", "ctrl+a\r", std::string("ctrl+a\0b", 8)}) {
+    for (const std::string& typed : std::vector<std::string>{"ctrl+a\n[UserSettings]\nShaded=-1", "ctrl+a\r",
+                                                           std::string("ctrl+a\0b", 8)}) {
         SCOPED_TRACE(typed);
         const size_t shownBefore = messages.shown().size();
         input.answer = typed;
