@@ -5,9 +5,9 @@
 #include "launcher/skin/SkinFileNames.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
+#include "platform/profile/ProfileEncoding.h"
 
 #include <algorithm>
-
 #include <filesystem>
 #include <system_error>
 
@@ -28,16 +28,21 @@ size_t longestLine(std::string_view text)
     return longest;
 }
 
-// Why the launcher could not use the definition file at all, or empty.
-std::string definitionFileProblem(const std::string& path)
+// Why the launcher could not use the definition file at all, or empty. The
+// store says whether it can read the file; what it would make of the bytes
+// is judged by the same decoding it uses.
+std::string definitionFileProblem(platform::ProfileStore& store, const std::string& path)
 {
+    if (std::string problem = store.readProblem(path); !problem.empty())
+        return problem;
     std::string bytes;
     if (std::string problem = platform::BoundedFileReader(platform::readLimits::kIniBytes).read(path, bytes);
         !problem.empty())
         return problem;
-    if (bytes.find('\0') != std::string::npos)
-        return "cannot understand " + path + ": it holds NUL bytes (an unknown text encoding)";
-    if (const size_t longest = longestLine(bytes); longest > kMaxDefinitionLineBytes)
+    const platform::DecodedProfile decoded = platform::decodeProfileBytes(std::move(bytes));
+    if (!decoded.notWritable.empty())
+        return "cannot understand " + path + ": " + decoded.notWritable;
+    if (const size_t longest = longestLine(decoded.text); longest > kMaxDefinitionLineBytes)
         return "cannot understand " + path + ": a line of " + std::to_string(longest) + " bytes (line breaks missing?)";
     return {};
 }
@@ -126,7 +131,7 @@ SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string
     report.iniPath = platform::resolveCaseInsensitive(folder / (report.skinName + ".ini")).string();
     if (!fs::exists(report.iniPath, error))
         report.warnings.push_back("no definition file " + report.skinName + ".ini; every key takes its default");
-    else if (std::string problem = definitionFileProblem(report.iniPath); !problem.empty())
+    else if (std::string problem = definitionFileProblem(store, report.iniPath); !problem.empty())
         report.errors.push_back(problem + "; every key would take its default");
 
     SkinReadResult read = ReadSkinDefinition(store, report.iniPath);

@@ -2,14 +2,14 @@
 #include "platform/profile/FileProfileStore.h"
 
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
+#include "support/Utf16Writer.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace launcher;
 using testsupport::TempFolder;
@@ -144,6 +144,18 @@ TEST(SkinCheck, MissingFolderIsAnError)
     EXPECT_FALSE(CheckSkinFolder(store, app.str() + "nothing", nonEmptyFile).loadable());
 }
 
+TEST(SkinCheck, DefinitionFileInUtf16IsReadAsTheLauncherReadsIt)
+{
+    TempFolder app;
+    app.write("skins/Wide/Wide.ini", testsupport::utf16WithMark(u"[SkinInfo]\r\nSectionNum=0\r\nActionButtonStyles=0\r\n",
+                                                                 testsupport::ByteOrder::BigEndian));
+    app.write("skins/Wide/Wide.bmp", "BM");
+    writeActionButtons(app, "Wide");
+    platform::FileProfileStore store;
+    const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Wide", nonEmptyFile);
+    EXPECT_TRUE(report.loadable()) << testing::PrintToString(report.lines());
+}
+
 // The launcher reads a definition file it cannot read or understand as if it
 // were empty, so every key takes its default; the check once called such a
 // skin loadable with no warnings at all.
@@ -163,6 +175,12 @@ TEST(SkinCheck, DefinitionFileThatCannotBeUsedIsAnError)
              app.write("skins/Odd/Odd.ini", std::string("[\0S\0k\0i\0n\0I\0n\0f\0o\0]\0\n\0", 22));
          },
          "NUL"},
+        {"UTF-16 with a lone surrogate",
+         [](const TempFolder& app, const std::string&) {
+             app.write("skins/Odd/Odd.ini", testsupport::utf16WithMark(u"[SkinInfo]\nName=\xD800x\n",
+                                                                        testsupport::ByteOrder::LittleEndian));
+         },
+         "not valid UTF-16"},
         {"one line of 10 MB",
          [](const TempFolder& app, const std::string&) {
              app.write("skins/Odd/Odd.ini", "[SkinInfo]\rSectionNum=0\r" + std::string(10'000'000, ';'));
@@ -191,7 +209,6 @@ TEST(SkinCheck, DefinitionFileThatCannotBeUsedIsAnError)
     }
 }
 
-// Root reads any file, so the check runs in a child that has become nobody.
 TEST(SkinCheck, DefinitionFileWithoutReadPermissionIsAnError)
 {
     TempFolder app;
@@ -200,19 +217,12 @@ TEST(SkinCheck, DefinitionFileWithoutReadPermissionIsAnError)
     writeActionButtons(app, "Shut");
     std::filesystem::permissions(app.path() / "skins/Shut/Shut.ini", std::filesystem::perms::none);
     std::filesystem::permissions(app.path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_exec);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
+    const int result = testsupport::runUnprivileged([&] {
         platform::FileProfileStore store;
         const SkinCheckReport report = CheckSkinFolder(store, app.str() + "skins/Shut", nonEmptyFile);
-        ::_exit(!report.loadable() && mentions(report.lines(), "Permission denied") ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2)
+        return !report.loadable() && mentions(report.lines(), "Permission denied") ? 0 : 1;
+    });
+    if (result < 0)
         GTEST_SKIP() << "cannot become an unprivileged user";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(result, 0);
 }

@@ -1,12 +1,12 @@
 #include "platform/files/BoundedFileReader.h"
 
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -119,27 +119,19 @@ TEST_F(BoundedFileReaderTest, LargerFilesAreReadWhole)
     EXPECT_EQ(bytes, content);
 }
 
-// Root reads anything, so the reader runs in a child that has become nobody.
 TEST_F(BoundedFileReaderTest, FileWithoutReadPermissionIsRefused)
 {
     const fs::path path = write("locked.ini", "[Skin]\n");
     fs::permissions(path, fs::perms::none);
     fs::permissions(m_folder, fs::perms::owner_all | fs::perms::others_exec);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
+    const int result = testsupport::runUnprivileged([&] {
         std::string bytes;
         const std::string error = platform::BoundedFileReader(100).read(path, bytes);
-        ::_exit(error.find("Permission denied") != std::string::npos && bytes.empty() ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2)
+        return error.find("Permission denied") != std::string::npos && bytes.empty() ? 0 : 1;
+    });
+    if (result < 0)
         GTEST_SKIP() << "cannot become an unprivileged user";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(result, 0);
 }
 
 } // namespace
