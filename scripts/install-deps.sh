@@ -10,6 +10,7 @@ packages=(
   libpixman-1-dev libx11-dev libxi-dev libxcb-shape0-dev liblnk-dev libbfio-dev libemf2svg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb openbox xdotool x11-utils x11-apps wmctrl imagemagick
+  x11-xserver-utils xserver-xephyr
   fonts-dejavu-core xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme
 )
 

@@ -42,8 +42,8 @@ void readSkinInfo(SkinKeyReader& keys, SkinInfoKeys& info)
 void readUserSettings(SkinKeyReader& keys, UserSettingsKeys& settings)
 {
     keys.setSection("UserSettings");
-    settings.startupLeft = keys.wholeNumber("StartupLeft", -1, -1, kMaxPx);
-    settings.startupTop = keys.wholeNumber("StartupTop", -1, -1, kMaxPx);
+    settings.startupLeft = keys.wholeNumber("StartupLeft", -1, -kMaxPx, kMaxPx);
+    settings.startupTop = keys.wholeNumber("StartupTop", -1, -kMaxPx, kMaxPx);
     settings.shaded = keys.leadingNumber("Shaded", 0, INT_MIN, INT_MAX);
 }
 

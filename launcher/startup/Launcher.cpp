@@ -32,7 +32,10 @@ Launcher::Launcher(Services services, AppPaths paths)
     m_form->setCloseHandler([this] { QueryUnload(); });
 }
 
-Launcher::~Launcher() = default;
+Launcher::~Launcher()
+{
+    m_services.screen.setLayoutChangedHandler({});
+}
 
 void Launcher::setStatus(const char* status)
 {
@@ -131,6 +134,7 @@ StartupResult Launcher::Load()
 
     MarkCurrentSection();
     RestoreStoredPosition();
+    KeepWindowOnScreen();
 
     m_splash.reset();
     m_pause(500);
@@ -146,9 +150,8 @@ StartupResult Launcher::Load()
     ConnectWindowInteraction();
     ConnectDragAndDrop();
 
-    const platform::ScreenSize screen = m_services.screen.size();
-    m_state.ScreenWidthTwips = static_cast<long>(screen.widthPx) * controls::kTwipsPerPixelX;
-    m_state.ScreenHeightTwips = static_cast<long>(screen.heightPx) * controls::kTwipsPerPixelY;
+    StoreScreenSize();
+    m_services.screen.setLayoutChangedHandler([this] { ScreenLayoutChanged(); });
     return StartupResult::Running;
 }
 
@@ -278,18 +281,6 @@ void Launcher::RemoveSkinFonts()
 {
     for (const std::string& font : SkinFontFiles())
         m_services.fonts.remove(font);
-}
-
-void Launcher::RestoreStoredPosition()
-{
-    const long left = parseWholeNumber(skinValue("UserSettings", "StartupLeft", -1)).value_or(-1);
-    const long top = parseWholeNumber(skinValue("UserSettings", "StartupTop", -1)).value_or(-1);
-    QPoint position = m_form->pos();
-    if (left >= 0)
-        position.setX(controls::pixelsFromTwipsX(static_cast<double>(left) * controls::kTwipsPerPixelX));
-    if (top >= 0)
-        position.setY(controls::pixelsFromTwipsY(static_cast<double>(top) * controls::kTwipsPerPixelY));
-    m_form->move(position);
 }
 
 void Launcher::QueryUnload()

@@ -115,7 +115,12 @@ private:
     void SizeWindowToPicture(const QPixmap& picture);
     std::vector<std::string> SkinFontFiles() const;
     void InstallSkinFonts();
+    // Where the window opens and where it goes when the screens change
+    // (LauncherPlacement.cpp).
     void RestoreStoredPosition();
+    void KeepWindowOnScreen();
+    void StoreScreenSize();
+    void ScreenLayoutChanged();
     void RestoreShadedState();
     std::string skinValue(const char* section, const char* key, int defaultValue);
 

@@ -62,3 +62,16 @@ e2e_stop_launcher() {
   wmctrl -c Quorvex 2>/dev/null || true
   wait "$launcher" 2>/dev/null || true
 }
+
+# e2e_drag_to X Y: moves the held pointer to X,Y in small steps, as a hand
+# does, and lets the window follow.
+e2e_drag_to() {
+  local from_x from_y i steps=12 X Y
+  eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=')"
+  from_x=$X; from_y=$Y
+  for i in $(seq 1 $steps); do
+    xdotool mousemove $((from_x + ($1 - from_x) * i / steps)) $((from_y + ($2 - from_y) * i / steps))
+    sleep 0.04
+  done
+  sleep 0.3
+}

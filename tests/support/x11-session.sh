@@ -20,33 +20,86 @@ x11_session_stop() {
   x11_session_pids=()
 }
 
-x11_session_start() {
-  local size=${1:-1024x768}
-  local fdfile
-  fdfile=$(mktemp)
-  # -displayfd lets the server pick a free display number and tell us which.
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+# x11_server_start FDFILE COMMAND...: starts an X server that writes its
+# display number to fd 3 (-displayfd 3), waits for it, and exports DISPLAY.
+x11_server_start() {
+  local fdfile=$1 i
+  shift
+  "$@" 3>"$fdfile" >/dev/null 2>&1 &
   x11_session_pids+=($!)
-  local i
   for i in $(seq 1 100); do
     [ -s "$fdfile" ] && break
     sleep 0.05
   done
   if [ ! -s "$fdfile" ]; then
-    echo "x11-session: Xvfb did not start" >&2
+    echo "x11-session: $1 did not start" >&2
+    rm -f "$fdfile"
     return 1
   fi
   export DISPLAY=":$(head -n1 "$fdfile")"
   rm -f "$fdfile"
+}
+
+# x11_window_manager_start: openbox on $DISPLAY, ready once it has claimed
+# the root window.
+x11_window_manager_start() {
+  local i
   openbox --sm-disable >/dev/null 2>&1 &
   x11_session_pids+=($!)
-  # The window manager is ready once it has claimed the root window.
   for i in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WMCHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
   done
+}
+
+x11_session_start() {
+  local size=${1:-1024x768}
+  # -displayfd lets the server pick a free display number and tell us which.
+  x11_server_start "$(mktemp)" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp || return 1
+  x11_window_manager_start
   export QT_QPA_PLATFORM=xcb
   trap x11_session_stop EXIT
+}
+
+# x11_session_start_resizable [WIDTHxHEIGHT]: like x11_session_start, but the
+# display is a nested X server whose screen size `xrandr -s WxH` changes at
+# run time, as a monitor change does (Xvfb's cannot change). The outer
+# display only hosts it.
+x11_session_start_resizable() {
+  local size=${1:-1024x768}
+  x11_session_start 1600x1200 || return 1
+  x11_server_start "$(mktemp)" Xephyr -displayfd 3 -screen "$size" -resizeable -nolisten tcp -noreset || return 1
+  x11_window_manager_start
+}
+
+# x11_stacking: the managed windows, bottom to top, as decimal ids.
+x11_stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g' | xargs -n1 printf '%d\n'
+}
+
+# x11_above A B: window A is stacked above window B.
+x11_above() {
+  local order a b
+  order=$(x11_stacking)
+  a=$(grep -nx "$1" <<<"$order" | cut -d: -f1)
+  b=$(grep -nx "$2" <<<"$order" | cut -d: -f1)
+  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+
+# x11_has_state WINDOW STATE: the window's _NET_WM_STATE holds
+# _NET_WM_STATE_<STATE>.
+x11_has_state() {
+  xprop -id "$1" _NET_WM_STATE | grep -q "_NET_WM_STATE_$2\b"
+}
+
+# x11_wait_until SECONDS COMMAND...: runs COMMAND until it succeeds.
+x11_wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
 }
 
 # x11_screenshot FILE: the whole screen as PNG.

@@ -14,18 +14,6 @@ start_launcher() {
   sleep 1
 }
 
-# drag_to X Y: moves the held pointer to X,Y in small steps.
-drag_to() {
-  local from_x from_y i steps=12
-  eval "$(xdotool getmouselocation --shell)"
-  from_x=$X; from_y=$Y
-  for i in $(seq 1 $steps); do
-    xdotool mousemove $((from_x + ($1 - from_x) * i / steps)) $((from_y + ($2 - from_y) * i / steps))
-    sleep 0.04
-  done
-  sleep 0.3
-}
-
 start_launcher
 read -r x y w h < <(e2e_geometry "$window")
 # A spot of the title band that no button covers.
@@ -33,12 +21,12 @@ grip_x=100 grip_y=20
 xdotool mousemove $((x + grip_x)) $((y + grip_y))
 sleep 0.2
 xdotool mousedown 1
-drag_to $((200 + grip_x)) $((180 + grip_y))
+e2e_drag_to $((200 + grip_x)) $((180 + grip_y))
 read -r x y _ _ < <(e2e_geometry "$window")
 [ "$x" = 200 ] && [ "$y" = 180 ] || e2e_fail "dragged window at $x,$y, expected 200,180"
 
 # Six pixels short of the right edge: the window jumps flush to it.
-drag_to $((1024 - w - 6 + grip_x)) $((180 + grip_y))
+e2e_drag_to $((1024 - w - 6 + grip_x)) $((180 + grip_y))
 read -r x y _ _ < <(e2e_geometry "$window")
 [ "$x" = $((1024 - w)) ] && [ "$y" = 180 ] || e2e_fail "window at $x,$y, expected flush right at $((1024 - w)),180"
 xdotool mouseup 1

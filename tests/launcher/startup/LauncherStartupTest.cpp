@@ -167,7 +167,7 @@ TEST_F(StartupTest, StartupSkinOutsideTheSkinsFolderIsTreatedAsNotSet)
     }
 }
 
-TEST_F(StartupTest, StoredPositionWinsOverPlacementUnlessNegative)
+TEST_F(StartupTest, StoredPositionWinsOverPlacementUnlessItHoldsNone)
 {
     addSkin("Slatewise", 100, 50, "[SkinInfo]\nPositionX=2\nPositionY=2\n[UserSettings]\nStartupLeft=0\n");
     auto launcher = makeLauncher();
@@ -180,6 +180,47 @@ TEST_F(StartupTest, StoredPositionWinsOverPlacementUnlessNegative)
     EXPECT_EQ(placed->form().pos(), QPoint((1024 - 100) / 2, 33));
     EXPECT_EQ(placed->state().ScreenWidthTwips, 1024 * 15);
     EXPECT_EQ(placed->state().ScreenHeightTwips, 768 * 15);
+
+    // Dragged partly off the top-left corner: still within reach.
+    addSkin("Slatewise", 100, 50, "[UserSettings]\nStartupLeft=-40\nStartupTop=-10\n");
+    auto offEdge = makeLauncher();
+    ASSERT_EQ(offEdge->Load(), StartupResult::Running);
+    EXPECT_EQ(offEdge->form().pos(), QPoint(-40, -10));
+}
+
+TEST_F(StartupTest, PositionFromALargerScreenComesUpWholeAndStaysStored)
+{
+    addSkin("Slatewise", 100, 50, "[UserSettings]\nStartupLeft=3000\nStartupTop=2000\n");
+    auto launcher = makeLauncher();
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    EXPECT_EQ(launcher->form().pos(), QPoint(1024 - 100, 768 - 50));
+    const std::string ini = app.str() + "skins/Slatewise/Slatewise.ini";
+    EXPECT_EQ(profiles.read(ini, "UserSettings", "StartupLeft"), "3000");
+    EXPECT_EQ(profiles.read(ini, "UserSettings", "StartupTop"), "2000");
+}
+
+TEST_F(StartupTest, ScreenChangesBringTheWindowBackOnlyWhenItWouldBeLost)
+{
+    addSkin("Slatewise", 100, 50, "[UserSettings]\nStartupLeft=900\nStartupTop=700\n");
+    auto launcher = makeLauncher();
+    ASSERT_EQ(launcher->Load(), StartupResult::Running);
+    ASSERT_EQ(launcher->form().pos(), QPoint(900, 700));
+
+    // A second monitor joins on the left: the window is still on the first.
+    screen.change({{0, 0, 1024, 768}, {-1280, 0, 1280, 1024}});
+    EXPECT_EQ(launcher->form().pos(), QPoint(900, 700));
+
+    // The screen shrinks under the window: it goes to the nearest edges,
+    // dragging snaps to the new size, and nothing is stored.
+    screen.change({{0, 0, 800, 600}});
+    EXPECT_EQ(launcher->form().pos(), QPoint(800 - 100, 600 - 50));
+    EXPECT_EQ(launcher->state().ScreenWidthTwips, 800 * 15);
+    EXPECT_EQ(launcher->state().ScreenHeightTwips, 600 * 15);
+    EXPECT_EQ(profiles.read(app.str() + "skins/Slatewise/Slatewise.ini", "UserSettings", "StartupLeft"), "900");
+
+    // A launcher that has gone no longer follows the screens.
+    launcher.reset();
+    screen.change({{0, 0, 640, 480}});
 }
 
 TEST_F(StartupTest, ShadeStateIsStoredAtClose)
