@@ -80,6 +80,8 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     connect(m_command1, &QPushButton::clicked, this, &Splash::Command1Click);
 
     applyLayout(ScreenFontClass() == "8514");
+    // Above everything from its first showing on, start-up's included.
+    m_hooks.topmost(*this, true);
 
     const bool about = m_mode == Mode::About;
     m_label4->setVisible(about);
@@ -100,7 +102,6 @@ Splash* Splash::showAbout(DialogHooks hooks)
     auto* splash = new Splash(Mode::About, std::move(hooks));
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
-    splash->m_hooks.topmost(*splash, true);
     return splash;
 }
 

@@ -121,6 +121,7 @@ private:
     void KeepWindowOnScreen();
     void StoreScreenSize();
     void ScreenLayoutChanged();
+    void BringForwardWindowsOpenedSince(const std::vector<platform::WindowId>& before);
     void RestoreShadedState();
     std::string skinValue(const char* section, const char* key, int defaultValue);
 

@@ -192,10 +192,15 @@ void Launcher::SwitchSection(int index)
 
 LaunchResult Launcher::LaunchButton(int index, const std::vector<std::string>& droppedFiles)
 {
-    // The launcher stays in front while the desktop starts the program.
+    // The launcher stays in front while the desktop starts the program, but
+    // unless its skin keeps it above everything, a window that the program
+    // opened meanwhile ends up in front of it: the user clicked to see it.
+    const std::vector<platform::WindowId> before = m_services.stacking.otherProgramsWindows();
     SetWindowTopmost(*m_form, true);
     const LaunchResult result = m_launcher->LaunchShortcut(m_buttons, index, droppedFiles);
     SetWindowTopmost(*m_form, m_settings.alwaysOnTop);
+    if (!m_settings.alwaysOnTop)
+        BringForwardWindowsOpenedSince(before);
     if (result.outcome == LaunchOutcome::Failed)
         RefreshShortcutsIfChanged();
     return result;

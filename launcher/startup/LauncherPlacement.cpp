@@ -1,11 +1,13 @@
-// Where the launcher window opens and how it stays within reach when the
-// screens change.
+// Where the launcher window opens, how it stays within reach when the
+// screens change, and its place among the windows of the programs it starts.
 #include "launcher/startup/Launcher.h"
 
 #include "launcher/config/IniValues.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/window/KeepOnScreen.h"
 #include "platform/desktop/PlaceWindow.h"
+
+#include <algorithm>
 
 namespace launcher {
 
@@ -58,6 +60,14 @@ void Launcher::ScreenLayoutChanged()
     // Dragging snaps to the edges of the screen as it is now.
     StoreScreenSize();
     KeepWindowOnScreen();
+}
+
+void Launcher::BringForwardWindowsOpenedSince(const std::vector<platform::WindowId>& before)
+{
+    // Bottom to top, so that they keep their order among themselves.
+    for (platform::WindowId window : m_services.stacking.otherProgramsWindows())
+        if (std::find(before.begin(), before.end(), window) == before.end())
+            m_services.stacking.raiseOther(window);
 }
 
 } // namespace launcher
