@@ -12,10 +12,12 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +77,14 @@ ChooseSkin::ChooseSkin(Services services, QWidget* parent)
     setWindowTitle(" Choose a Skin...");
     setFixedSize(kWidthPx, kHeightPx);
     buildControls();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ChooseSkin::FocusWindowChanged);
+}
+
+void ChooseSkin::FocusWindowChanged(QWindow* window)
+{
+    if (window && window == windowHandle())
+        return;
+    m_focusWasInThisProgram = window != nullptr;
 }
 
 void ChooseSkin::buildControls()
@@ -184,14 +194,15 @@ void ChooseSkin::writeSkinValue(const char* key, const std::string& value)
 
 bool ChooseSkin::event(QEvent* event)
 {
-    // The first activation after a show is the show itself, and the one
-    // after our own question or message hands the window back to itself:
-    // rebuilding the list then would throw away the selection the user is
-    // working on. Activations from other windows refresh the list.
+    // The first activation after a show is the show itself, the one after
+    // our own question or message hands the window back to itself, and one
+    // from another program is the user coming back: rebuilding the list then
+    // would throw away the selection the user is working on. Activations from
+    // the program's other windows refresh the list.
     if (event->type() == QEvent::WindowActivate) {
         if (m_ignoreNextActivation)
             m_ignoreNextActivation = false;
-        else if (m_ownDialogs == 0)
+        else if (m_ownDialogs == 0 && m_focusWasInThisProgram)
             Form_Activate();
     }
     return QWidget::event(event);

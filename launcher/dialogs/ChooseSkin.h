@@ -16,6 +16,7 @@
 
 class QLabel;
 class QListWidget;
+class QWindow;
 class QPushButton;
 
 namespace controls {
@@ -80,6 +81,12 @@ public:
     void Command2Click();
     void Command3Click();
 
+    // The keyboard focus moved to `window`: another window of this program,
+    // or none (another program has it). Only a return from a window of this
+    // program rebuilds the list; coming back from another program keeps the
+    // selection the user was working on.
+    void FocusWindowChanged(QWindow* window);
+
     const std::vector<std::string>& SkinNames() const { return m_skinNames; }
     // The selected skin's name, empty when none is selected.
     std::string selectedSkin() const;
@@ -100,6 +107,7 @@ private:
     Services m_services;
     std::vector<std::string> m_skinNames;
     bool m_ignoreNextActivation = false;
+    bool m_focusWasInThisProgram = false; // where the focus went when it last left this window
     int m_ownDialogs = 0; // our own question or message is open
 
     QListWidget* m_list1 = nullptr;

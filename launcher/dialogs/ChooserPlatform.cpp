@@ -1,11 +1,23 @@
 #include "launcher/dialogs/ChooserPlatform.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QScreen>
 #include <QProcess>
 
+#include <algorithm>
+
 namespace launcher {
+
+namespace {
+
+constexpr int kDialogWidthPx = 420;
+constexpr int kMinimumDialogWidthPx = 200;
+constexpr int kScreenMarginPx = 16;
+
+} // namespace
 
 std::string QtTextInput::ask(QWidget* owner, const std::string& title, const std::string& prompt,
                              const std::string& preset)
@@ -18,6 +30,14 @@ std::string QtTextInput::ask(QWidget* owner, const std::string& title, const std
     // The prompt names a skin by its folder name, which is not markup.
     for (QLabel* label : dialog.findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
+    // A long prompt on one line would make the dialog wider than the
+    // screen, with its buttons off it: the prompt wraps at the usual width
+    // of a dialog, or the screen's where that is narrower.
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setWordWrap(true);
+    const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().width() - 2 * kScreenMarginPx : kDialogWidthPx;
+    dialog.setFixedWidth(std::max(kMinimumDialogWidthPx, std::min(kDialogWidthPx, available)));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 

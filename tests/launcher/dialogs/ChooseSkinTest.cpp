@@ -129,7 +129,7 @@ TEST_F(ChooseSkinTest, ActivationListsSkinsInNameOrderAndSelectsTheRunningOneWha
     EXPECT_EQ(events, (std::vector<std::string>{"skin sound", "ChooseSkin topmost"}));
 }
 
-TEST_F(ChooseSkinTest, ActivationFromOtherWindowsRefreshesButNotTheReturnFromItsOwnQuestion)
+TEST_F(ChooseSkinTest, ActivationFromItsProgramsOtherWindowsRefreshesButNotFromItsQuestionOrAnotherProgram)
 {
     auto activate = [this] {
         QEvent activation(QEvent::WindowActivate);
@@ -148,10 +148,30 @@ TEST_F(ChooseSkinTest, ActivationFromOtherWindowsRefreshesButNotTheReturnFromIts
     EXPECT_EQ(sounds(), 1);
 
     app.write("skins/delta/delta.ini", "[SkinInfo]\n");
-    activate(); // back from another window
+    // Back from another program: the user's selection stays.
+    chooser->FocusWindowChanged(nullptr);
+    activate();
+    EXPECT_EQ(sounds(), 1);
+    EXPECT_EQ(chooser->selectedSkin(), "gamma");
+    EXPECT_EQ(chooser->SkinNames().size(), 3u);
+
+    // Back from another window of this program.
+    QWidget launcherWindow;
+    launcherWindow.winId();
+    chooser->FocusWindowChanged(launcherWindow.windowHandle());
+    chooser->FocusWindowChanged(chooser->windowHandle());
+    activate();
     EXPECT_EQ(sounds(), 2);
     EXPECT_EQ(chooser->selectedSkin(), "beta");
     EXPECT_EQ(chooser->SkinNames().size(), 4u);
+
+    // Through another program on the way back from the launcher window.
+    select("gamma");
+    chooser->FocusWindowChanged(launcherWindow.windowHandle());
+    chooser->FocusWindowChanged(nullptr);
+    activate();
+    EXPECT_EQ(sounds(), 2);
+    EXPECT_EQ(chooser->selectedSkin(), "gamma");
 }
 
 TEST_F(ChooseSkinTest, SelectionShowsTheSkinsValuesAndOptions)
