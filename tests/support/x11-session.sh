@@ -72,36 +72,6 @@ x11_session_start_resizable() {
   x11_window_manager_start
 }
 
-# x11_stacking: the managed windows, bottom to top, as decimal ids.
-x11_stacking() {
-  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g' | xargs -n1 printf '%d\n'
-}
-
-# x11_above A B: window A is stacked above window B.
-x11_above() {
-  local order a b
-  order=$(x11_stacking)
-  a=$(grep -nx "$1" <<<"$order" | cut -d: -f1)
-  b=$(grep -nx "$2" <<<"$order" | cut -d: -f1)
-  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
-}
-
-# x11_has_state WINDOW STATE: the window's _NET_WM_STATE holds
-# _NET_WM_STATE_<STATE>.
-x11_has_state() {
-  xprop -id "$1" _NET_WM_STATE | grep -q "_NET_WM_STATE_$2\b"
-}
-
-# x11_wait_until SECONDS COMMAND...: runs COMMAND until it succeeds.
-x11_wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
-}
-
 # x11_screenshot FILE: the whole screen as PNG.
 x11_screenshot() {
   import -display "$DISPLAY" -window root "$1"

@@ -30,3 +30,9 @@ x11_wait_until() {
     sleep 0.1
   done
 }
+
+# x11_has_state WINDOW STATE: the window's _NET_WM_STATE holds
+# _NET_WM_STATE_<STATE>.
+x11_has_state() {
+  xprop -id "$1" _NET_WM_STATE | grep -q "_NET_WM_STATE_$2\b"
+}

@@ -6,6 +6,7 @@
 # the window. Growing the screen again moves nothing.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-stacking.sh"
 
 e2e_make_app app
 x11_session_start_resizable 1280x800
@@ -22,14 +23,19 @@ read -r x y _ _ < <(e2e_geometry "$window")
 [ "$x" = $left ] && [ "$y" = 300 ] || e2e_fail "launcher at $x,$y, expected $left,300"
 
 xrandr -s 1024x768
-x11_wait_until 10 sh -c "xdpyinfo | grep -q 'dimensions: *1024x768'" || e2e_fail "the screen did not shrink"
+x11_wait_until sh -c "xdpyinfo | grep -q 'dimensions: *1024x768'" || e2e_fail "the screen did not shrink"
 expected="$((1024 - w)) 300"
-x11_wait_until 10 sh -c "[ \"\$(xwininfo -id $window | awk '/Absolute upper-left X/{x=\$NF} /Absolute upper-left Y/{y=\$NF} END{print x, y}')\" = '$expected' ]" ||
+at_expected() {
+  local x y
+  read -r x y _ _ < <(e2e_geometry "$window")
+  [ "$x $y" = "$expected" ]
+}
+x11_wait_until at_expected ||
   e2e_fail "after the screen shrank the launcher is at $(e2e_geometry "$window"), expected $expected"
 x11_screenshot "$app/shrunk.png"
 
 xrandr -s 1280x800
-x11_wait_until 10 sh -c "xdpyinfo | grep -q 'dimensions: *1280x800'" || e2e_fail "the screen did not grow"
+x11_wait_until sh -c "xdpyinfo | grep -q 'dimensions: *1280x800'" || e2e_fail "the screen did not grow"
 sleep 1
 read -r x y _ _ < <(e2e_geometry "$window")
 [ "$x $y" = "$expected" ] || e2e_fail "growing the screen moved the launcher to $x,$y"

@@ -8,6 +8,7 @@
 # screen.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
+source "$QUORVEX_SOURCE_DIR/tests/support/x11-stacking.sh"
 
 e2e_begin app 1024x768
 ini=$app/skins/Slatewise/Slatewise.ini
