@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Which window is in front, as the window manager stacks them: the start-up
 # splash and the skin chooser are above everything from their first showing
-# on and stay above a window opened right after; a program launched from the
-# launcher (AlwaysOnTop=0) opens in front of it; the chooser keeps the user's
-# selection when the user comes back from another program, and rebuilds it
-# when coming back from the launcher window; the hot-key question fits the
-# screen.
+# on and stay above a window opened right after; so are the first run's
+# helper and the "Please wait" window of a library refresh; a program
+# launched from the launcher (AlwaysOnTop=0) opens in front of it; the
+# chooser keeps the user's selection when the user comes back from another
+# program, and rebuilds it when coming back from the launcher window; the
+# hot-key question fits the screen.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 source "$QUORVEX_SOURCE_DIR/tests/support/x11-stacking.sh"
@@ -13,14 +14,6 @@ source "$QUORVEX_SOURCE_DIR/tests/support/x11-stacking.sh"
 e2e_begin app 1024x768
 ini=$app/skins/Slatewise/Slatewise.ini
 sed -i 's/^AlwaysOnTop=.*/AlwaysOnTop=0/I' "$ini"
-section=$app/shortcuts/Accessories
-mkdir -p "$section" "$app/shortcuts/Games" "$app/shortcuts/Software"
-cat >"$section/Launched.desktop" <<ENTRY
-[Desktop Entry]
-Type=Application
-Name=Launched
-Exec=xmessage -geometry 320x120+600+200 -title Launched "started from the launcher"
-ENTRY
 
 # cover TITLE: opens another program's window over the middle of the screen
 # and sets `other` to its id once it is shown.
@@ -42,10 +35,35 @@ cover Other
 sleep 0.3
 x11_above "$splash" "$other" || e2e_fail "a window opened during start-up covers the splash"
 window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window; stderr: $(cat "$app/stderr.log")"
-sleep 1.5
+
+# A first run: the helper greets the user, above everything.
+helper=$(x11_wait_window ' Just Starting Out\?' 15) || e2e_fail "no helper on the first run"
+sleep 0.3
+x11_has_state "$helper" ABOVE || e2e_fail "the helper is not above other windows"
+wmctrl -ic "$helper"
+sleep 1
+read -r wx wy _ _ < <(e2e_geometry "$window")
+
+# A shortcut added behind the launcher's back: a click on its section
+# re-reads the library behind the "Please wait" window, which is on top.
+cat >"$app/shortcuts/Accessories/Launched.desktop" <<ENTRY
+[Desktop Entry]
+Type=Application
+Name=Launched
+Exec=xmessage -geometry 320x120+600+200 -title Launched "started from the launcher"
+ENTRY
+section_left=$(sed -n '/^\[Section00\]/,/^\[Section01\]/p' "$ini" | grep -i '^Left=' | cut -d= -f2 | tr -d '\r ')
+section_top=$(sed -n '/^\[Section00\]/,/^\[Section01\]/p' "$ini" | grep -i '^Top=' | cut -d= -f2 | tr -d '\r ')
+xdotool mousemove $((wx + section_left + 10)) $((wy + section_top + 8))
+sleep 0.3
+xdotool click 1
+message=$(x11_wait_window ' Quorvex' 10) || e2e_fail "no window while the library is re-read"
+x11_has_state "$message" ABOVE || e2e_fail "the \"Please wait\" window is not above other windows"
+x11_wait_until sh -c "! xdotool search --onlyvisible --name '^ Quorvex\$' >/dev/null 2>&1" ||
+  e2e_fail "the \"Please wait\" window stays"
+sleep 1
 
 # Launching: the program's window ends up in front of the launcher.
-read -r wx wy _ _ < <(e2e_geometry "$window")
 left=$(sed -n '/^\[Section00\]/,/^\[Section01\]/p' "$ini" | grep -i '^Button00Left=' | cut -d= -f2 | tr -d '\r ')
 top=$(sed -n '/^\[Section00\]/,/^\[Section01\]/p' "$ini" | grep -i '^Button00Top=' | cut -d= -f2 | tr -d '\r ')
 xdotool mousemove $((wx + left + 8)) $((wy + top + 8))
