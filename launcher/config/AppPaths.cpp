@@ -1,8 +1,6 @@
 #include "launcher/config/AppPaths.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include "launcher/config/ProgramFolderLocator.h"
 
 namespace launcher {
 
@@ -15,13 +13,7 @@ AppPaths::AppPaths(std::string programFolder)
 
 AppPaths AppPaths::fromEnvironment()
 {
-    if (const char* home = std::getenv("QUORVEX_HOME"); home && *home)
-        return AppPaths(home);
-    std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        return AppPaths(std::filesystem::current_path(error).string());
-    return AppPaths(executable.parent_path().string());
+    return AppPaths(ProgramFolderLocator::current().folder);
 }
 
 std::string AppPaths::SkinFolder(const std::string& skinName) const

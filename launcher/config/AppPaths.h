@@ -4,14 +4,15 @@
 
 namespace launcher {
 
-// The launcher's folders, all beside the program (or below QUORVEX_HOME for
-// tests and portable installs). Folder results end with the separator so that
+// The launcher's folders, all in one program folder (see
+// ProgramFolderLocator for where that is). Folder results end with the separator so that
 // file names can be appended, as every caller does.
 class AppPaths {
 public:
     explicit AppPaths(std::string programFolder);
 
-    // The folder of the running executable, or QUORVEX_HOME when it is set.
+    // The program folder ProgramFolderLocator finds for this process, as it
+    // is (nothing is copied into it).
     static AppPaths fromEnvironment();
 
     std::string AppFolder() const { return m_appFolder; }

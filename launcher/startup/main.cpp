@@ -1,3 +1,5 @@
+#include "launcher/config/ProgramFolderLocator.h"
+#include "launcher/config/ProgramFolderSeeder.h"
 #include "launcher/dialogs/ChooserPlatform.h"
 #include "launcher/startup/Launcher.h"
 #include "launcher/startup/RemoteCommand.h"
@@ -31,8 +33,10 @@ void printUsage()
                 "       quorvex --quit             close the running launcher\n"
                 "       quorvex --refresh          make the running launcher read its shortcuts again\n"
                 "       quorvex --check-skin DIR   check a skin folder and list its problems\n"
-                "The program folder (skins/, shortcuts/, Quorvex.ini) is the executable's\n"
-                "folder, or QUORVEX_HOME when that is set. One launcher runs per program folder;\n"
+                "The program folder (skins/, shortcuts/, Quorvex.ini) is QUORVEX_HOME when that\n"
+                "is set, else the executable's folder when it holds skins/ and may be written,\n"
+                "else $XDG_DATA_HOME/quorvex (~/.local/share/quorvex), filled from the installed\n"
+                "skins on first use. One launcher runs per program folder;\n"
                 "--raise, --quit and --refresh exit with 1 when none runs.\n");
 }
 
@@ -83,13 +87,19 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Quorvex");
     QApplication::setQuitOnLastWindowClosed(true);
 
-    const launcher::AppPaths paths = launcher::AppPaths::fromEnvironment();
+    const launcher::ProgramFolderLocation location = launcher::ProgramFolderLocator::current();
+    const launcher::AppPaths paths(location.folder);
     launcher::SingleLauncher single(paths);
     int handedOver = 0;
     if (!single.claim(restarted ? launcher::SingleLauncher::Start::AfterPrevious
                                 : launcher::SingleLauncher::Start::Immediately,
                       &handedOver))
         return handedOver;
+    // Only the launcher that owns the folder fills it, so two first starts
+    // cannot copy over each other.
+    if (const std::string problems = launcher::ProgramFolderSeeder::seed(location.installedData, location.folder);
+        !problems.empty())
+        std::fprintf(stderr, "quorvex: %s", problems.c_str());
 
     platform::FileProfileStore profiles;
     platform::QtMessageBox messages;
