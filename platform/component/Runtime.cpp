@@ -1,5 +1,6 @@
 #include "platform/component/Runtime.h"
 
+#include "platform/component/LayeredClassesRoot.h"
 #include "platform/component/Picture.h"
 
 #include <dlfcn.h>
@@ -80,9 +81,9 @@ HResult InprocServer::unregisterServer() const
 
 std::optional<Guid> classIdFromProgId(std::string_view progId, std::string* error)
 {
-    ClassesRoot root(ClassesRoot::defaultPath());
+    ClassesRoot root;
     std::string message;
-    if (!root.load(&message)) {
+    if (!LayeredClassesRoot::load(root, &message)) {
         setError(error, message);
         return std::nullopt;
     }
@@ -111,9 +112,9 @@ HResult createInstance(const Guid& clsid, const Guid& iid, void** out, std::stri
         return hr;
     }
 
-    ClassesRoot root(ClassesRoot::defaultPath());
+    ClassesRoot root;
     std::string message;
-    if (!root.load(&message)) {
+    if (!LayeredClassesRoot::load(root, &message)) {
         setError(error, message);
         return kClassNotRegistered;
     }

@@ -37,12 +37,12 @@ private:
     DllUnregisterServerFn m_unregister = nullptr;
 };
 
-// Reads "<progId>\\CLSID" from the classes root at ClassesRoot::defaultPath().
+// Reads "<progId>\\CLSID" from the classes root (LayeredClassesRoot).
 std::optional<Guid> classIdFromProgId(std::string_view progId, std::string* error = nullptr);
 
 // Creates an object of a class: the platform's built-in classes (the
 // standard picture) directly, every other class through the library named
-// by "CLSID\\{clsid}\\InprocServer32" in the classes root, which is loaded
+// by "CLSID\\{clsid}\\InprocServer32" in the classes root (LayeredClassesRoot), which is loaded
 // once and kept until freeUnusedServers() finds it idle. kClassNotRegistered
 // when the registry does not know the class; `error` gets a message.
 HResult createInstance(const Guid& clsid, const Guid& iid, void** out, std::string* error = nullptr);

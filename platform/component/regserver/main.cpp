@@ -1,8 +1,11 @@
-// quorvex-regserver [/u] <library.so>
+// quorvex-regserver [/u] [--classes-root FILE [--relative]] <library.so>
 // Registers (or with /u unregisters) an in-process component server in the
-// classes root (QUORVEX_CLASSES_ROOT, or the user's data folder).
+// user's classes root (QUORVEX_CLASSES_ROOT, or the user's data folder), or
+// in the one named by --classes-root (the install rules write the installed
+// registry that way).
 
 #include "platform/component/ClassesRoot.h"
+#include "platform/component/LayeredClassesRoot.h"
 #include "platform/component/Runtime.h"
 
 #include <climits>
@@ -15,11 +18,36 @@ using namespace quorvex::platform::component;
 
 namespace {
 
-int usage()
+int usage(FILE* out, int status)
 {
-    std::fprintf(stderr, "usage: quorvex-regserver [/u] <library.so>\n"
-                         "  registers a component server; /u (or -u) unregisters it\n");
-    return 2;
+    std::fprintf(out, "usage: quorvex-regserver [/u] [--classes-root FILE [--relative]] <library.so>\n"
+                      "  registers a component server in your own registry; /u (or -u) unregisters it\n"
+                      "  --classes-root FILE  use the registry FILE instead of your own\n"
+                      "  --relative           record the library's path relative to FILE's folder\n");
+    return status;
+}
+
+bool is(const char* arg, const char* name)
+{
+    return std::strcmp(arg, name) == 0;
+}
+
+// Records the library relative to the registry, which the registry's reader
+// resolves again: the installed tree may be staged or moved as a whole.
+bool makeRelative(const std::string& registry, const std::string& library)
+{
+    ClassesRoot root(registry);
+    std::string error;
+    if (!root.load(&error)) {
+        std::fprintf(stderr, "quorvex-regserver: %s\n", error.c_str());
+        return false;
+    }
+    LayeredClassesRoot::makeModuleRelative(root, library);
+    if (!root.save(&error)) {
+        std::fprintf(stderr, "quorvex-regserver: %s\n", error.c_str());
+        return false;
+    }
+    return true;
 }
 
 // The library registers itself under its real path.
@@ -49,26 +77,34 @@ bool classesRootNames(const std::string& registry, const std::string& library)
 int main(int argc, char** argv)
 {
     bool unregister = false;
+    bool relative = false;
+    std::string registryOption;
     std::string path;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (std::strcmp(arg, "/u") == 0 || std::strcmp(arg, "/U") == 0 || std::strcmp(arg, "-u") == 0) {
+        if (is(arg, "/u") || is(arg, "/U") || is(arg, "-u")) {
             unregister = true;
-        } else if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0) {
-            usage();
-            return 0;
-        } else if (path.empty()) {
+        } else if (is(arg, "-h") || is(arg, "--help")) {
+            return usage(stdout, 0);
+        } else if (is(arg, "--classes-root") && i + 1 < argc && *argv[i + 1]) {
+            registryOption = argv[++i];
+        } else if (is(arg, "--relative")) {
+            relative = true;
+        } else if (path.empty() && arg[0] != '-') {
             path = arg;
         } else {
-            return usage();
+            return usage(stderr, 2);
         }
     }
-    if (path.empty())
-        return usage();
+    if (path.empty() || (relative && registryOption.empty()))
+        return usage(stderr, 2);
     // dlopen searches the library path for bare names; a name in the current
     // folder is meant as that file.
     if (path.find('/') == std::string::npos)
         path = "./" + path;
+    // The servers register themselves in the registry this names.
+    if (!registryOption.empty())
+        setenv("QUORVEX_CLASSES_ROOT", registryOption.c_str(), 1);
 
     std::string error;
     std::unique_ptr<InprocServer> server = InprocServer::load(path, &error);
@@ -90,6 +126,8 @@ int main(int argc, char** argv)
                      unregister ? "unregistration" : "registration", path.c_str(), registry.c_str());
         return 1;
     }
+    if (relative && !unregister && !makeRelative(registry, path))
+        return 1;
     std::printf("%s %s in %s\n", unregister ? "Unregistered" : "Registered", path.c_str(), registry.c_str());
     return 0;
 }

@@ -1,6 +1,9 @@
 #include "ServerTestSupport.h"
 
 #include "platform/component/ClassesRoot.h"
+#include "platform/component/LayeredClassesRoot.h"
+
+#include "support/TempFolder.h"
 
 #include <array>
 #include <cstdio>
@@ -84,6 +87,31 @@ TEST_F(RegServerTest, ARegistryThatCannotBeWrittenFailsBothWays)
     EXPECT_NE(run.exitCode, 0) << run.output;
     ASSERT_TRUE(root.load());
     EXPECT_FALSE(root.hasKey("FormShape.FormShape"));
+}
+
+TEST_F(RegServerTest, WritesANamedRegistryWithARelativePathOnRequest)
+{
+    testsupport::TempFolder prefix;
+    const std::string installed = prefix.str() + "share/quorvex/classes-root.ini";
+
+    CommandResult run = regserver("--classes-root " + installed + " --relative " + builtLibrary());
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    EXPECT_FALSE(std::filesystem::exists(m_path)) << "the user's registry is left alone";
+    ClassesRoot written(installed);
+    ASSERT_TRUE(written.load());
+    const std::string serverKey = "CLSID\\{40BD39F1-6F1E-11D1-B2DF-444553540000}\\InprocServer32";
+    const std::optional<std::string> recorded = written.value(serverKey);
+    ASSERT_TRUE(recorded);
+    EXPECT_NE(recorded->front(), '/') << *recorded;
+
+    ClassesRoot merged;
+    std::string error;
+    ASSERT_TRUE(LayeredClassesRoot::load(merged, installed, m_path, &error)) << error;
+    EXPECT_EQ(std::filesystem::canonical(*merged.value(serverKey)).string(), builtLibrary());
+
+    EXPECT_EQ(regserver("--relative " + builtLibrary()).exitCode, 2) << "--relative needs --classes-root";
+    EXPECT_EQ(regserver("--classes-root").exitCode, 2);
 }
 
 } // namespace
