@@ -12,6 +12,7 @@ packages=(
   xvfb openbox xdotool x11-utils x11-apps wmctrl imagemagick
   x11-xserver-utils xserver-xephyr
   fonts-dejavu-core xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme
+  appstream desktop-file-utils
 )
 
 sudo_cmd=()
