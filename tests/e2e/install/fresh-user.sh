@@ -4,7 +4,8 @@
 # per-user folder from the installed skins, finds its component libraries
 # through the installed registry (its window is cut to shape and comes up),
 # stores where it was dragged in the user's copy of the skin, and writes
-# nothing under the prefix. A prefix moved as a whole keeps working.
+# nothing under the prefix. A prefix moved as a whole keeps working, and a
+# staged install (DESTDIR) does not record where it was staged.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
 
@@ -44,6 +45,13 @@ fi
 # The installed registry names the libraries relative to itself.
 grep -q '^@=\.\./.*/quorvex/libshape\.so$' "$prefix/share/quorvex/classes-root.ini" \
   || e2e_fail "installed registry: $(grep -A1 InprocServer32 "$prefix/share/quorvex/classes-root.ini")"
+
+# A staged install (as packages are built) records no staging path.
+DESTDIR=$scratch/stage cmake --install "$QUORVEX_BINARY_DIR" --prefix /opt/quorvex >"$scratch/stage.log" 2>&1 \
+  || e2e_fail "staged install failed: $(cat "$scratch/stage.log")"
+staged=$scratch/stage/opt/quorvex/share/quorvex/classes-root.ini
+grep -q 'libshape\.so$' "$staged" || e2e_fail "the staged registry names no library"
+grep -q "$scratch" "$staged" && e2e_fail "the staged registry names the staging folder: $(grep "$scratch" "$staged")"
 
 # prefix_listing: every path under the prefix with its size, mode and time.
 prefix_listing() {
