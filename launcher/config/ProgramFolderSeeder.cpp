@@ -32,7 +32,9 @@ std::string ProgramFolderSeeder::seed(const std::string& installedData, const st
     const fs::path target(programFolder);
     std::string errors;
 
-    const bool firstUse = !fs::exists(target, failure);
+    // The folder itself may already be there: the user's component registry
+    // lives in it too.
+    const bool firstUse = !fs::exists(target / "skins", failure);
     fs::create_directories(target / "skins", failure);
     if (failure)
         return "cannot create " + (target / "skins").string() + ": " + failure.message() + "\n";

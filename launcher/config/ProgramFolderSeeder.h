@@ -5,7 +5,7 @@
 namespace launcher {
 
 // Fills a per-user program folder from the installed data by copying. On
-// first use (the folder does not exist yet) it gets the bundled skins,
+// first use (the folder has no skins/ yet) it gets the bundled skins,
 // nothumb.bmp and SKINS.TXT; later only bundled skins the user does not have
 // yet are added (a newer install may bring more). Nothing that is there is
 // ever replaced.

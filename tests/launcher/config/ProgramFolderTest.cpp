@@ -79,6 +79,8 @@ TEST(ProgramFolderSeeder, FirstUseCopiesSkinsAndSharedFilesButNotTheRegistry)
     InstalledTree installed;
     TempFolder home;
     const std::string folder = home.str() + "quorvex";
+    // Registering a component before the first start makes the folder.
+    home.write("quorvex/classes-root.ini", "[Mine]\n");
 
     EXPECT_EQ(ProgramFolderSeeder::seed(installed.data(), folder), "");
 
@@ -86,7 +88,7 @@ TEST(ProgramFolderSeeder, FirstUseCopiesSkinsAndSharedFilesButNotTheRegistry)
     EXPECT_EQ(home.read("quorvex/SKINS.TXT"), "how to make skins");
     EXPECT_EQ(home.read("quorvex/skins/Slatewise/Slatewise.bmp"), "BM-slate");
     EXPECT_TRUE(fs::exists(home.path() / "quorvex/skins/Ferrolume/Ferrolume.ini"));
-    EXPECT_FALSE(fs::exists(home.path() / "quorvex/classes-root.ini"));
+    EXPECT_EQ(home.read("quorvex/classes-root.ini"), "[Mine]\n");
     // Nothing half-done is left beside the copies.
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         EXPECT_EQ(entry.path().filename().string().find(".copy-"), std::string::npos) << entry.path();
