@@ -38,6 +38,24 @@ std::vector<std::string> splitArguments(const std::string& text)
     return arguments;
 }
 
+// A link stores the window state as a show-window code: 3 asks for a
+// maximized window, 2, 6, 7 and 11 for a minimized one; the rest (1 above
+// all) are ordinary windows.
+platform::WindowState windowStateOf(int showCommand)
+{
+    switch (showCommand) {
+    case 3:
+        return platform::WindowState::Maximized;
+    case 2:
+    case 6:
+    case 7:
+    case 11:
+        return platform::WindowState::Minimized;
+    default:
+        return platform::WindowState::Normal;
+    }
+}
+
 bool endsWithWav(const std::string& path)
 {
     return path.size() >= 4 && platform::toLowerAscii(path.substr(path.size() - 4)) == ".wav";
@@ -91,11 +109,13 @@ LaunchResult ShortcutLauncher::launchCaption(const std::string& sectionFolder, c
             return {LaunchOutcome::Failed, {}};
         }
         pause(100);
-        return started(m_shell.openDocument(*url, sectionFolder), 100);
+        return started(m_shell.openDocument(*url, {}, sectionFolder, platform::WindowState::Normal), 100);
     }
     if (const auto file = findShortcut(sectionFolder, caption, ShortcutKind::ProgramInfo)) {
+        // The dropped files follow the program information file, for the
+        // program that runs it.
         pause(100);
-        return started(m_shell.openDocument(*file, sectionFolder), 100);
+        return started(m_shell.openDocument(*file, droppedFiles, sectionFolder, platform::WindowState::Normal), 100);
     }
     if (const auto file = findShortcut(sectionFolder, caption, ShortcutKind::DesktopEntry))
         return openDesktopEntry(*file, sectionFolder, droppedFiles);
@@ -151,12 +171,13 @@ LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::
         if (target.back() != '/')
             target += '/';
         pause(100);
-        return started(m_shell.openFolder(target), 500);
+        return started(m_shell.openFolder(target, absoluteFromShortcut(linkPath, m_record.LinkFolder)), 500);
     }
     pause(100);
+    const platform::WindowState windowState = windowStateOf(m_record.LinkShowCommand);
     if (isExecutableFile(target))
-        return started(m_shell.startProgram(target, arguments, workingFolder), 1000);
-    return started(m_shell.openDocument(target, workingFolder), 1000);
+        return started(m_shell.startProgram(target, arguments, workingFolder, windowState), 1000);
+    return started(m_shell.openDocument(target, {}, workingFolder, windowState), 1000);
 }
 
 LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, const std::string& sectionFolder,
@@ -172,7 +193,7 @@ LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, co
         if (!platform::hasUrlScheme(entry->url()))
             return {LaunchOutcome::Failed, {}};
         pause(100);
-        return started(m_shell.openDocument(entry->url(), sectionFolder), 100);
+        return started(m_shell.openDocument(entry->url(), {}, sectionFolder, platform::WindowState::Normal), 100);
     }
     if (!entry->isApplication())
         return {LaunchOutcome::Failed, {}};
@@ -184,7 +205,9 @@ LaunchResult ShortcutLauncher::openDesktopEntry(const std::string& entryPath, co
     pause(100);
     bool ok = true;
     for (const platform::DesktopCommand& command : plan.commands)
-        ok = m_shell.startProgram(command.program, command.arguments, plan.workingFolder) && ok;
+        ok = m_shell.startProgram(command.program, command.arguments, plan.workingFolder,
+                                 platform::WindowState::Normal)
+          && ok;
     return started(ok, 1000);
 }
 

@@ -85,7 +85,7 @@ void Launcher::ShowShortcutsReminder()
                             m_skinSounds.PlaySkinSound(
                                 m_skin.actionButtons[static_cast<size_t>(ActionButton::Shortcut)].sounds[2]);
                         },
-                        [this](const std::string& shortcuts) { m_services.shell.openFolder(shortcuts); }},
+                        [this](const std::string& shortcuts) { m_services.shell.openFolder(shortcuts, shortcuts); }},
                        dialogHooks(), m_form.get());
     reminder.exec();
 }

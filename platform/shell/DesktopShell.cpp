@@ -21,13 +21,14 @@ std::string notAnOption(const std::string& name)
 
 } // namespace
 
-DesktopShell::DesktopShell(std::string opener)
+DesktopShell::DesktopShell(std::string opener, HandlerLookup handlers)
     : m_opener(std::move(opener))
+    , m_handlers(std::move(handlers))
 {
 }
 
 bool DesktopShell::startProgram(const std::string& program, const std::vector<std::string>& arguments,
-                                const std::string& workingFolder)
+                                const std::string& workingFolder, WindowState)
 {
     if (program.empty())
         return false;
@@ -38,16 +39,25 @@ bool DesktopShell::startProgram(const std::string& program, const std::vector<st
     return QProcess::startDetached(fromUtf8(program), list, fromUtf8(workingFolder));
 }
 
-bool DesktopShell::openDocument(const std::string& pathOrUrl, const std::string& workingFolder)
+bool DesktopShell::openDocument(const std::string& pathOrUrl, const std::vector<std::string>& arguments,
+                                const std::string& workingFolder, WindowState windowState)
 {
     if (pathOrUrl.empty())
         return false;
-    return startProgram(m_opener, {notAnOption(pathOrUrl)}, workingFolder);
+    if (arguments.empty())
+        return startProgram(m_opener, {notAnOption(pathOrUrl)}, workingFolder, windowState);
+    std::optional<std::vector<std::string>> handler = m_handlers ? m_handlers(pathOrUrl) : std::nullopt;
+    if (!handler || handler->empty())
+        return false;
+    handler->insert(handler->end(), arguments.begin(), arguments.end());
+    const std::string program = handler->front();
+    return startProgram(program, std::vector<std::string>(handler->begin() + 1, handler->end()), workingFolder,
+                        windowState);
 }
 
-bool DesktopShell::openFolder(const std::string& folder)
+bool DesktopShell::openFolder(const std::string& folder, const std::string& workingFolder)
 {
-    return openDocument(folder, folder);
+    return openDocument(folder, {}, workingFolder.empty() ? folder : workingFolder, WindowState::Normal);
 }
 
 } // namespace platform

@@ -9,19 +9,20 @@ bool RecordingShell::record(Call call)
 }
 
 bool RecordingShell::startProgram(const std::string& program, const std::vector<std::string>& arguments,
-                                  const std::string& workingFolder)
+                                  const std::string& workingFolder, WindowState windowState)
 {
-    return record({Kind::Program, program, arguments, workingFolder});
+    return record({Kind::Program, program, arguments, workingFolder, windowState});
 }
 
-bool RecordingShell::openDocument(const std::string& pathOrUrl, const std::string& workingFolder)
+bool RecordingShell::openDocument(const std::string& pathOrUrl, const std::vector<std::string>& arguments,
+                                  const std::string& workingFolder, WindowState windowState)
 {
-    return record({Kind::Document, pathOrUrl, {}, workingFolder});
+    return record({Kind::Document, pathOrUrl, arguments, workingFolder, windowState});
 }
 
-bool RecordingShell::openFolder(const std::string& folder)
+bool RecordingShell::openFolder(const std::string& folder, const std::string& workingFolder)
 {
-    return record({Kind::Folder, folder, {}, folder});
+    return record({Kind::Folder, folder, {}, workingFolder, WindowState::Normal});
 }
 
 } // namespace platform

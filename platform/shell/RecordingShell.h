@@ -17,12 +17,14 @@ public:
         std::string target; // program, document/URL or folder
         std::vector<std::string> arguments;
         std::string workingFolder;
+        WindowState windowState = WindowState::Normal;
     };
 
     bool startProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const std::string& workingFolder) override;
-    bool openDocument(const std::string& pathOrUrl, const std::string& workingFolder) override;
-    bool openFolder(const std::string& folder) override;
+                      const std::string& workingFolder, WindowState windowState) override;
+    bool openDocument(const std::string& pathOrUrl, const std::vector<std::string>& arguments,
+                      const std::string& workingFolder, WindowState windowState) override;
+    bool openFolder(const std::string& folder, const std::string& workingFolder) override;
 
     const std::vector<Call>& calls() const { return m_calls; }
     void clear() { m_calls.clear(); }

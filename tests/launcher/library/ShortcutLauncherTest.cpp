@@ -87,9 +87,15 @@ TEST_F(ShortcutLauncherTest, ProgramInformationFileGoesToTheDefaultHandler)
 {
     addFile("Tools/Old.pif", "x");
     EXPECT_EQ(launch("Old").outcome, Outcome::Started);
-    ASSERT_EQ(shell.calls().size(), 1u);
-    EXPECT_EQ(shell.calls()[0].kind, Kind::Document);
-    EXPECT_EQ(shell.calls()[0].target, section + "/Old.pif");
+    EXPECT_EQ(launch("Old", {"/a/1.txt", "/b c/2.txt"}).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 2u);
+    for (const Call& call : shell.calls()) {
+        EXPECT_EQ(call.kind, Kind::Document);
+        EXPECT_EQ(call.target, section + "/Old.pif");
+        EXPECT_EQ(call.workingFolder, section);
+    }
+    EXPECT_TRUE(shell.calls()[0].arguments.empty());
+    EXPECT_EQ(shell.calls()[1].arguments, (Words{"/a/1.txt", "/b c/2.txt"}));
 }
 
 TEST_F(ShortcutLauncherTest, ProgramStartsInItsOwnFolderWithTheLinksArguments)
@@ -164,12 +170,18 @@ TEST_F(ShortcutLauncherTest, DocumentGoesToTheDefaultHandler)
 TEST_F(ShortcutLauncherTest, FolderOpensInTheFileManagerOrReceivesDroppedFiles)
 {
     std::filesystem::create_directories(folder.path() / "Projects");
-    link("Projects.lnk", {folder.str() + "Projects", "", "", 1});
+    link("Projects.lnk", {folder.str() + "Projects", "/srv/work", "", 1});
+    link("Relative.lnk", {folder.str() + "Projects", "sub", "", 1});
 
     EXPECT_EQ(launch("Projects").outcome, Outcome::Started);
-    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(launch("Relative").outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 2u);
     EXPECT_EQ(shell.calls()[0].kind, Kind::Folder);
     EXPECT_EQ(shell.calls()[0].target, folder.str() + "Projects/");
+    // The file manager starts in the link's working folder, a relative one
+    // taken from the link's own folder.
+    EXPECT_EQ(shell.calls()[0].workingFolder, "/srv/work");
+    EXPECT_EQ(shell.calls()[1].workingFolder, section + "/sub");
 
     shell.clear();
     const launcher::LaunchResult drop = launch("Projects", {"/a/1.txt", "/a/2.txt"});
@@ -413,6 +425,28 @@ TEST_F(ShortcutLauncherTest, ButtonsShowTheEntrysNameAndStillFindTheirFile)
     EXPECT_EQ(launcher.LaunchShortcut(buttons, 3).outcome, Outcome::Started);
     ASSERT_EQ(shell.calls().size(), 1u);
     EXPECT_EQ(shell.calls()[0].target, section + "/files");
+}
+
+TEST_F(ShortcutLauncherTest, LinksWindowStateIsPassedOn)
+{
+    using State = platform::WindowState;
+    const std::string target = program("bin/tool");
+    const std::string document = folder.write("docs/notes.txt", "n").string();
+    const std::pair<std::uint32_t, State> cases[] = {
+        {1, State::Normal}, {3, State::Maximized}, {7, State::Minimized}, {2, State::Minimized},
+        {6, State::Minimized}, {0, State::Normal}, {9, State::Normal}, {4242, State::Normal},
+    };
+    for (const auto& [showCommand, expected] : cases) {
+        SCOPED_TRACE(showCommand);
+        link("Tool.lnk", {target, "", "", showCommand});
+        link("Notes.lnk", {document, "", "", showCommand});
+        shell.clear();
+        EXPECT_EQ(launch("Tool").outcome, Outcome::Started);
+        EXPECT_EQ(launch("Notes").outcome, Outcome::Started);
+        ASSERT_EQ(shell.calls().size(), 2u);
+        EXPECT_EQ(shell.calls()[0].windowState, expected);
+        EXPECT_EQ(shell.calls()[1].windowState, expected);
+    }
 }
 
 } // namespace
