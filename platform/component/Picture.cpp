@@ -1,20 +1,14 @@
 #include "platform/component/Picture.h"
 
+#include "platform/component/PictureStreamForm.h"
 #include "platform/component/Runtime.h"
 #include "platform/component/StreamIo.h"
 
-#include <cstring>
 #include <new>
 
 namespace quorvex::platform::component {
 
 namespace {
-
-// The picture's own stream form: the tag "QPic", the kind (16 bits), two
-// reserved zero bytes, the byte count of the data, then the data (a BMP file
-// for bitmaps, the file bytes for the other kinds).
-constexpr uint8_t kTag[4] = { 'Q', 'P', 'i', 'c' };
-constexpr uint32_t kHeaderBytes = 12;
 
 class StdPicture final : public IPicture, public IDispatch, public IPersistStream {
 public:
@@ -99,44 +93,23 @@ public:
     {
         if (!stream)
             return kPointer;
-        StreamReader reader(*stream);
-        uint8_t tag[4];
-        uint16_t kind = 0;
-        uint16_t reserved = 0;
-        uint32_t count = 0;
-        HResult hr = reader.readBytes(tag, 4);
-        if (succeeded(hr) && std::memcmp(tag, kTag, 4) != 0)
-            hr = kInvalidData;
-        if (succeeded(hr))
-            hr = reader.readUInt16(kind);
-        if (succeeded(hr))
-            hr = reader.readUInt16(reserved);
-        if (succeeded(hr))
-            hr = reader.readUInt32(count);
+        PictureStreamContent content;
+        HResult hr = readPictureStream(*stream, content);
         if (failed(hr))
             return hr;
-        if (kind > uint16_t(PictureKind::EnhancedMetafile))
-            return kInvalidData;
-        if (count > kMaxPictureDataBytes)
-            return kTooLarge;
-        if (reader.remaining() < count)
-            return kReadFault;
-        std::vector<uint8_t> data(count);
-        hr = reader.readBytes(data.data(), count);
-        if (failed(hr))
-            return hr;
-        auto newKind = static_cast<PictureKind>(kind);
-        if (newKind == PictureKind::Bitmap) {
-            Bitmap32 bitmap = decodeBmp(data);
+        if (content.kind == PictureKind::Bitmap) {
+            Bitmap32 bitmap = decodeBmp(content.data);
             if (!bitmap.isValid())
                 return kInvalidData;
             m_bitmap = std::move(bitmap);
+            m_bmpFile = std::move(content.data);
             m_data.clear();
         } else {
             m_bitmap = {};
-            m_data = std::move(data);
+            m_bmpFile.clear();
+            m_data = std::move(content.data);
         }
-        m_kind = newKind;
+        m_kind = content.kind;
         m_dirty = false;
         return kOk;
     }
@@ -147,21 +120,13 @@ public:
         if (dataBytes() > kMaxPictureDataBytes)
             return kTooLarge;
         std::vector<uint8_t> encoded;
-        const std::vector<uint8_t>* data = &m_data;
+        std::span<const uint8_t> data = m_data;
         if (m_kind == PictureKind::Bitmap) {
-            encoded = encodeBmp(m_bitmap);
-            data = &encoded;
+            if (m_bmpFile.empty())
+                encoded = encodeBmp(m_bitmap);
+            data = m_bmpFile.empty() ? std::span<const uint8_t>(encoded) : std::span<const uint8_t>(m_bmpFile);
         }
-        StreamWriter writer(*stream);
-        HResult hr = writer.writeBytes(kTag, 4);
-        if (succeeded(hr))
-            hr = writer.writeUInt16(uint16_t(m_kind));
-        if (succeeded(hr))
-            hr = writer.writeUInt16(0);
-        if (succeeded(hr))
-            hr = writer.writeUInt32(uint32_t(data->size()));
-        if (succeeded(hr))
-            hr = writer.writeBytes(data->data(), uint32_t(data->size()));
+        HResult hr = writePictureStream(*stream, pictureStreamFormFor(m_kind, data), m_kind, data);
         if (succeeded(hr) && clearDirty)
             m_dirty = false;
         return hr;
@@ -170,19 +135,28 @@ public:
     {
         if (!size)
             return kPointer;
-        *size = kHeaderBytes + dataBytes();
+        *size = pictureStreamHeaderBytes(streamForm()) + dataBytes();
         return kOk;
     }
 
-    // The size of the data part of the stream form.
+    // The size of the data part of the stream form: a bitmap's own BMP file
+    // when it came from one (so it keeps its depth), else a 32-bit encoding.
     uint64_t dataBytes() const
     {
-        return m_kind == PictureKind::Bitmap ? encodedBmpBytes(m_bitmap) : m_data.size();
+        if (m_kind != PictureKind::Bitmap)
+            return m_data.size();
+        return m_bmpFile.empty() ? encodedBmpBytes(m_bitmap) : m_bmpFile.size();
+    }
+    PictureStreamForm streamForm() const
+    {
+        return m_kind == PictureKind::Bitmap ? PictureStreamForm::Standard : pictureStreamFormFor(m_kind, m_data);
     }
 
     PictureKind m_kind = PictureKind::None;
     Bitmap32 m_bitmap;
     std::vector<uint8_t> m_data;
+    // The BMP file a bitmap was read from, written back as it was.
+    std::vector<uint8_t> m_bmpFile;
     bool m_dirty = false;
 
 private:
@@ -214,7 +188,13 @@ Ref<IPicture> createPictureFromBmpFile(std::span<const uint8_t> file, std::strin
     Bitmap32 bitmap = decodeBmp(file, error);
     if (!bitmap.isValid())
         return {};
-    return createPictureFromBitmap(std::move(bitmap));
+    auto* picture = new (std::nothrow) StdPicture;
+    if (!picture)
+        return {};
+    picture->m_kind = PictureKind::Bitmap;
+    picture->m_bitmap = std::move(bitmap);
+    picture->m_bmpFile.assign(file.begin(), file.end());
+    return adoptPicture(picture);
 }
 
 Ref<IPicture> createPictureFromData(PictureKind kind, std::vector<uint8_t> data)

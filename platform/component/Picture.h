@@ -42,11 +42,15 @@ inline constexpr DispId kDispIdPictureType = 5;
 inline constexpr DispId kDispIdPictureWidth = 4;
 inline constexpr DispId kDispIdPictureHeight = 6;
 
-// The class of the standard picture, written in front of it in streams.
-inline constexpr Guid kStdPictureClsid = Guid::literal("{DD3006B7-4034-4C41-9080-FF3D2B60D1F1}");
+// The class of the standard picture, written in front of it in streams; the
+// one other containers write and look for.
+inline constexpr Guid kStdPictureClsid = Guid::literal("{0BE35204-8F91-11CE-9DE3-00AA004BB851}");
+// The class earlier versions wrote in front of a picture; still read, as
+// the same picture.
+inline constexpr Guid kEarlierPictureClsid = Guid::literal("{DD3006B7-4034-4C41-9080-FF3D2B60D1F1}");
 
 // The largest picture (its file bytes: a BMP file for bitmaps) that the
-// picture's stream form holds. Saving refuses a larger picture with kTooLarge
+// picture's stream forms hold. Saving refuses a larger picture with kTooLarge
 // before writing anything, and loading refuses one, so whatever saves also
 // loads. At 32 bits a pixel a bitmap of 4096 x 4096 less a row fits.
 inline constexpr uint32_t kMaxPictureDataBytes = 64u * 1024u * 1024u;
@@ -58,8 +62,9 @@ Ref<IPicture> createPictureFromBmpFile(std::span<const uint8_t> file, std::strin
 // Metafile, enhanced metafile or icon kinds from their file bytes.
 Ref<IPicture> createPictureFromData(PictureKind kind, std::vector<uint8_t> data);
 
-// Loads a picture from its own stream form (what its IPersistStream saves)
-// and answers a query for `iid` on it.
+// Loads a picture from its stream form (what its IPersistStream saves: the
+// standard form, or the form earlier versions wrote) and answers a query for
+// `iid` on it.
 HResult loadPicture(IStream* stream, const Guid& iid, void** out);
 
 // The standard object-to-stream form: the object's class identifier

@@ -103,7 +103,7 @@ HResult createInstance(const Guid& clsid, const Guid& iid, void** out, std::stri
     if (!out)
         return kPointer;
     *out = nullptr;
-    if (clsid == kStdPictureClsid) {
+    if (clsid == kStdPictureClsid || clsid == kEarlierPictureClsid) {
         IUnknown* picture = createEmptyPicture();
         if (!picture)
             return kOutOfMemory;

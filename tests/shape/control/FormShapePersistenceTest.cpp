@@ -4,6 +4,8 @@
 #include "platform/component/MemoryPropertyBag.h"
 #include "platform/component/MemoryStorage.h"
 #include "platform/component/MemoryStream.h"
+#include "platform/component/StreamIo.h"
+#include "support/PictureFileWriter.h"
 
 #include <filesystem>
 #include <fstream>
@@ -86,6 +88,37 @@ TEST_F(FormShapeTest, StreamWithPictureAndTextRoundTrips)
     int32_t window = 1;
     copy->getHWnd(&window);
     EXPECT_EQ(window, 0) << "the window is never saved";
+}
+
+// A stream as a classic container saves it: the launcher's properties, an
+// 8-bit picture in the standard form, then a shape string. The picture loads,
+// the string after it is kept, and saving gives the same bytes back.
+TEST_F(FormShapeTest, StreamWithAStandardFormPictureKeepsItsShapeString)
+{
+    const std::vector<uint8_t> launcher = readData("formshape-launcher.bin");
+    const size_t pictureAt = 48; // after the picture's variant type
+    // 2 x 1, 8 bits per pixel: magenta, black.
+    const std::vector<uint8_t> bmp = testsupport::makeBmp(2, 1, 8, { 0xFF00FF, 0x000000 }, { 0, 1, 0, 0 });
+    std::vector<uint8_t> bytes(launcher.begin(), launcher.begin() + pictureAt);
+    const std::vector<uint8_t> picture = testsupport::standardPictureObject(bmp);
+    bytes.insert(bytes.end(), picture.begin(), picture.end());
+    Ref<MemoryStream> text = MemoryStream::create();
+    StreamWriter(*text).writeCountedString(u"{(0,0)(4,0)(4,4)}");
+    bytes.insert(bytes.end(), text->bytes().begin(), text->bytes().end());
+
+    ASSERT_EQ(loadStream(m_shape.get(), bytes), kOk);
+    std::u16string shapeString;
+    m_shape->getShapeString(&shapeString);
+    EXPECT_EQ(shapeString, u"{(0,0)(4,0)(4,4)}");
+    Ref<IDispatch> loaded;
+    m_shape->getShapePicture(loaded.put());
+    const Bitmap32* bitmap = nullptr;
+    Ref<IPicture> held = queryInterface<IPicture>(loaded);
+    ASSERT_TRUE(held);
+    held->getBitmap(&bitmap);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->rgb(0, 0), 0xFF00FFu);
+    EXPECT_EQ(saveStream(m_shape.get()), bytes);
 }
 
 // One picture limit for saving and loading: an 8K picture is refused with an
