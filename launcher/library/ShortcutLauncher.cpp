@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QString>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -54,6 +55,19 @@ platform::WindowState windowStateOf(int showCommand)
     default:
         return platform::WindowState::Normal;
     }
+}
+
+bool isNetworkPath(const std::string& path)
+{
+    return path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+}
+
+// \\server\share\dir as smb://server/share/dir, which the desktop opens.
+std::string networkUrl(const std::string& uncPath)
+{
+    std::string slashed = uncPath;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    return "smb:" + platform::percentEncodedPath(slashed);
 }
 
 bool endsWithWav(const std::string& path)
@@ -144,6 +158,14 @@ LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::
     if (!ResolveShortcut(linkPath))
         return {LaunchOutcome::Failed, {}};
 
+    if (isNetworkPath(m_record.LinkTarget)) {
+        // Whether it is a folder or a file is the network's to say: the
+        // desktop opens the share; dropped files are not passed to it.
+        pause(100);
+        return started(m_shell.openDocument(networkUrl(m_record.LinkTarget), {}, FolderOfPath(linkPath),
+                                            windowStateOf(m_record.LinkShowCommand)),
+                       1000);
+    }
     const std::string linkTarget = absoluteFromShortcut(linkPath, m_record.LinkTarget);
     // A program starts in the folder of the first dropped file, else in the
     // folder that holds its target; the link's own working folder is only

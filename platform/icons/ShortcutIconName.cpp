@@ -8,6 +8,7 @@
 #include <QMimeDatabase>
 
 #include <filesystem>
+#include <optional>
 #include <unistd.h>
 
 namespace platform {
@@ -40,6 +41,21 @@ std::string contentTypeIconName(const std::string& path, bool (*hasIcon)(const s
     return type.genericIconName().toStdString();
 }
 
+// The icon file a link names, when it lies here: absolute, or relative to the
+// link's own folder. Paths from other systems ("C:\\...") name nothing here.
+std::optional<std::string> linkIconFile(const std::string& linkPath, const std::string& iconLocation)
+{
+    if (iconLocation.empty())
+        return std::nullopt;
+    std::filesystem::path icon(iconLocation);
+    if (icon.is_relative())
+        icon = std::filesystem::path(linkPath).parent_path() / icon;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(icon, error))
+        return std::nullopt;
+    return icon.lexically_normal().string();
+}
+
 } // namespace
 
 std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std::string&))
@@ -62,7 +78,11 @@ std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std:
     if (endsWith(lower, ".lnk")) {
         const LinkReadResult link = readLinkFile(path);
         reportSkippedFile(link.error);
-        if (!link.ok || link.info.target.empty())
+        if (!link.ok)
+            return {};
+        if (std::optional<std::string> own = linkIconFile(path, link.info.iconLocation))
+            return *own;
+        if (link.info.target.empty())
             return {};
         return contentTypeIconName(link.info.target, hasIcon);
     }

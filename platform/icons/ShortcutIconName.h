@@ -5,7 +5,8 @@
 namespace platform {
 
 // Theme names for the icons a shortcut shows in place of its own file icon:
-// a shell link shows its target's icon, an internet shortcut the web
+// a shell link shows the icon file it names when that file lies here (as an
+// absolute image path), else its target's icon, an internet shortcut the web
 // browser's, a desktop entry its Icon key.
 inline constexpr const char* kBrowserIconName = "web-browser";
 inline constexpr const char* kProgramIconName = "application-x-executable";

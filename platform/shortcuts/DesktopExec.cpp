@@ -98,7 +98,12 @@ private:
 
 std::string fileUrl(const std::string& path)
 {
-    std::string url = "file://";
+    return "file://" + percentEncodedPath(path);
+}
+
+std::string percentEncodedPath(const std::string& path)
+{
+    std::string url;
     for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
         if (isUrlPathCharacter(byte)) {

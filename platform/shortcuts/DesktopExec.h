@@ -33,8 +33,11 @@ DesktopCommandResult buildDesktopCommands(const DesktopEntry& entry,
                                           const std::vector<std::string>& files,
                                           const std::string& entryFile);
 
-// `path` as a file: URL, its bytes outside the URL path characters
-// percent-encoded ("/a b" gives "file:///a%20b").
+// `path` with its bytes outside the URL path characters percent-encoded
+// ("/a b" gives "/a%20b").
+std::string percentEncodedPath(const std::string& path);
+
+// `path` as a file: URL ("/a b" gives "file:///a%20b").
 std::string fileUrl(const std::string& path);
 
 } // namespace platform

@@ -1,9 +1,11 @@
 #include "platform/shortcuts/LinkFile.h"
 
 #include "platform/files/BoundedFileReader.h"
+#include "platform/shortcuts/LinkStructureReader.h"
 
 #include <liblnk.h>
 
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -70,18 +72,30 @@ LinkReadResult readLinkFile(const std::string& path)
         return result;
     }
     if (liblnk_file_open(file, path.c_str(), LIBLNK_OPEN_READ, &error) != 1) {
+        liblnk_file_free(&file, nullptr);
+        // The library refuses a whole link for damage in parts the launcher
+        // never uses; the header and link info may still be sound.
+        if (std::optional<LinkFileInfo> info = readLinkStructure(bytes)) {
+            liblnk_error_free(&error);
+            result.info = std::move(*info);
+            result.error.clear();
+            result.ok = true;
+            return result;
+        }
         result.error = "cannot read shortcut " + path + ": " + describe(error);
         liblnk_error_free(&error);
-        liblnk_file_free(&file, nullptr);
         return result;
     }
 
     LinkFileInfo& info = result.info;
     info.target = readText(file, liblnk_file_get_utf8_local_path_size, liblnk_file_get_utf8_local_path);
+    if (info.target.empty())
+        info.target = readText(file, liblnk_file_get_utf8_network_path_size, liblnk_file_get_utf8_network_path);
     info.workingFolder = readText(file, liblnk_file_get_utf8_working_directory_size,
                                   liblnk_file_get_utf8_working_directory);
     info.arguments = readText(file, liblnk_file_get_utf8_command_line_arguments_size,
                               liblnk_file_get_utf8_command_line_arguments);
+    info.iconLocation = readText(file, liblnk_file_get_utf8_icon_location_size, liblnk_file_get_utf8_icon_location);
     if (const uint32_t show = readShowCommand(bytes); show != 0)
         info.showCommand = static_cast<int>(show);
 

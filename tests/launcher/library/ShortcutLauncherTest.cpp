@@ -449,4 +449,18 @@ TEST_F(ShortcutLauncherTest, LinksWindowStateIsPassedOn)
     }
 }
 
+TEST_F(ShortcutLauncherTest, NetworkTargetsOpenAsTheDesktopsShare)
+{
+    testsupport::LinkFileSpec spec{"Reports\\Q1 2026.xlsx", "", "", 3};
+    spec.networkShare = "\\\\fileserver\\public";
+    link("Share.lnk", spec);
+    EXPECT_EQ(launch("Share", {"/dropped.txt"}).outcome, Outcome::Started);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, Kind::Document);
+    EXPECT_EQ(shell.calls()[0].target, "smb://fileserver/public/Reports/Q1%202026.xlsx");
+    EXPECT_TRUE(shell.calls()[0].arguments.empty());
+    EXPECT_EQ(shell.calls()[0].windowState, platform::WindowState::Maximized);
+    EXPECT_EQ(launcher.record().LinkTarget, "\\\\fileserver\\public\\Reports\\Q1 2026.xlsx");
+}
+
 } // namespace

@@ -19,6 +19,11 @@ protected:
         return folder.write(name, testsupport::linkFileBytes({target, "", "", 1})).string();
     }
 
+    std::string iconLink(const std::string& name, const std::string& target, const std::string& icon)
+    {
+        return folder.write(name, testsupport::linkFileBytes({target, "", "", 1, "", icon})).string();
+    }
+
     testsupport::TempFolder folder;
 };
 
@@ -28,6 +33,7 @@ TEST_F(ShortcutIconNameTest, ShortcutKindsShowTheirOwnIcons)
     ::chmod(program.c_str(), 0755);
     const std::string text = folder.write("docs/notes.txt", "plain words\n").string();
     std::filesystem::create_directories(folder.path() / "Projects");
+    const std::string icon = folder.write("art/tool.png", "png").string();
 
     struct Case {
         const char* name;
@@ -49,6 +55,10 @@ TEST_F(ShortcutIconNameTest, ShortcutKindsShowTheirOwnIcons)
         {"LinkToMissingImage", link("j.lnk", folder.str() + "gone/photo.png"), "image-png"},
         {"LinkWithoutTarget", link("k.lnk", ""), ""},
         {"BrokenLink", folder.write("l.lnk", "garbage").string(), ""},
+        {"LinksOwnIcon", iconLink("m.lnk", text, icon), icon},
+        {"LinksOwnIconBesideIt", iconLink("n.lnk", text, "art/tool.png"), icon},
+        {"LinksIconMissingHere", iconLink("o.lnk", text, "C:\\Windows\\tool.ico"), "text-plain"},
+        {"OnlyAnIcon", iconLink("p.lnk", "", icon), icon},
     };
     for (const Case& c : cases)
         EXPECT_EQ(platform::shortcutIconName(c.path, knowsEverything), c.icon) << c.name;
