@@ -24,6 +24,8 @@ public:
 // The argument that tells a new launcher it replaces the one that started
 // it: it waits for that one to end instead of handing over to it.
 inline constexpr const char* kRestartArgument = "--restarted";
+// The argument of the log-in start: no splash and no start-up pauses.
+inline constexpr const char* kAutostartArgument = "--autostart";
 
 // Starting another copy of the program and ending this one, which is how
 // the launcher changes its skin.

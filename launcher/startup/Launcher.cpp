@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace launcher {
@@ -39,8 +40,27 @@ Launcher::~Launcher()
 
 void Launcher::setStatus(const char* status)
 {
+    m_startupSteps.emplace_back(status);
     if (m_splash)
         m_splash->setStatus(status);
+}
+
+void Launcher::startupPause(int milliseconds)
+{
+    if (!m_quiet)
+        m_pause(milliseconds);
+}
+
+// The splash suits a start from the menu; at log-in, or when the user turned
+// it off, the window comes up as fast as the steps allow. Anything but a
+// plain 0 keeps the splash.
+bool Launcher::QuietStartWanted()
+{
+    if (m_services.quietStart)
+        return true;
+    const std::optional<long> show = parseWholeNumber(
+        ReadIniValue(m_services.profiles, m_paths.LauncherIniPath(), "Options", "ShowSplash", 1));
+    return show && *show == 0;
 }
 
 std::string Launcher::skinValue(const char* section, const char* key, int defaultValue)
@@ -57,10 +77,13 @@ StartupResult Launcher::Load()
     }
     m_hosted.setHotKeyUpHandler([this] { HotKeyUp(); });
 
-    m_splash = std::make_unique<Splash>(Splash::Mode::Startup, dialogHooks());
-    m_splash->show();
-    m_splash->repaint();
-    m_pause(500);
+    m_quiet = QuietStartWanted();
+    if (!m_quiet) {
+        m_splash = std::make_unique<Splash>(Splash::Mode::Startup, dialogHooks());
+        m_splash->show();
+        m_splash->repaint();
+    }
+    startupPause(500);
 
     if (std::string stopped = NormaliseSkinFolders(m_paths); !stopped.empty())
         std::fprintf(stderr, "quorvex: %s; later skin folders keep their names\n", stopped.c_str());
@@ -68,14 +91,14 @@ StartupResult Launcher::Load()
     CreateFirstRunFolders();
 
     setStatus("Fonts");
-    m_pause(250);
+    startupPause(250);
 
     m_state.DragHighlightButton = -1;
     m_state.windowDragging = false;
     m_state.CurrentSection = 1;
 
     setStatus("Skin List");
-    m_pause(250);
+    startupPause(250);
 
     m_skinNames = ListSkins(m_paths);
     if (m_skinNames.empty()) {
@@ -106,7 +129,7 @@ StartupResult Launcher::Load()
 
     const QSize screenPx(m_services.screen.size().widthPx, m_services.screen.size().heightPx);
     setStatus("Options");
-    m_pause(250);
+    startupPause(250);
     if (!skinLoaded(LoadSkinOptions(skinSource(), screenPx, m_skin, m_settings, m_form->controls(),
                                     m_form->images())))
         return StartupResult::CannotLoadSkin;
@@ -115,21 +138,21 @@ StartupResult Launcher::Load()
     m_skinSounds.setSoundEnabled(m_settings.soundEnabled);
 
     setStatus("Sections");
-    m_pause(250);
+    startupPause(250);
     if (!skinLoaded(LoadSectionPanels(skinSource(), m_skin, m_form->controls(), m_form->images())))
         return StartupResult::CannotLoadSkin;
 
     setStatus("Styles");
-    m_pause(250);
+    startupPause(250);
     if (!skinLoaded(LoadButtonStyles(skinSource(), m_skin, m_form->images())))
         return StartupResult::CannotLoadSkin;
 
     setStatus("Icons");
-    m_pause(250);
+    startupPause(250);
     BuildShortcutIcons();
 
     setStatus("Buttons");
-    m_pause(250);
+    startupPause(250);
     PopulateLaunchButtons();
 
     MarkCurrentSection();
@@ -137,7 +160,7 @@ StartupResult Launcher::Load()
     KeepWindowOnScreen();
 
     m_splash.reset();
-    m_pause(500);
+    startupPause(500);
 
     LoadShadePicture();
     m_state.StartupDone = 1;
@@ -232,7 +255,7 @@ void Launcher::CreateFirstRunFolders()
         return;
     m_state.FirstRun = true;
     m_services.folders.create(shortcuts);
-    m_pause(250);
+    startupPause(250);
     for (const char* section : {"Accessories", "Games", "Software"})
         m_services.folders.create(shortcuts + "/" + section);
 }

@@ -58,6 +58,11 @@ public:
     const std::vector<std::string>& SkinNames() const { return m_skinNames; }
     const SkinDefinition& skin() const { return m_skin; }
     const SkinWindowSettings& windowSettings() const { return m_settings; }
+    // The start-up steps run so far, by their status line, and whether
+    // this start skipped the splash and its pauses.
+    const std::vector<std::string>& startupSteps() const { return m_startupSteps; }
+    bool quietStart() const { return m_quiet; }
+    int pausesTaken() const { return m_pause.pausesTaken(); }
 
     // Keeps `window` above all others, or lets it go back among them.
     void SetWindowTopmost(QWidget& window, bool onTop);
@@ -110,6 +115,9 @@ public:
 private:
     friend class DragAndDrop; // the dwell switch fills the launch buttons itself
     void setStatus(const char* status);
+    bool QuietStartWanted();
+    // A pause that lets the splash be read; a quiet start takes none.
+    void startupPause(int milliseconds);
     void CreateFirstRunFolders();
     bool LoadSkinBackground();
     void SizeWindowToPicture(const QPixmap& picture);
@@ -146,6 +154,8 @@ private:
     std::unique_ptr<QuorvexForm> m_form;
     std::unique_ptr<Splash> m_splash;
     PauseWithEvents m_pause;
+    bool m_quiet = false;
+    std::vector<std::string> m_startupSteps;
     std::vector<std::string> m_skinNames;
     QPixmap m_picture1; // the skin background as loaded
     QPixmap m_picture3; // the shade picture, when the skin has one

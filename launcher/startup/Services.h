@@ -26,6 +26,9 @@ struct Services {
     platform::IconService& icons;
     // Multiplies every pause; tests run start-up fast while keeping its order.
     double pauseScale = 1.0;
+    // Started at log-in (--autostart): no splash and no start-up pauses,
+    // whatever Quorvex.ini says.
+    bool quietStart = false;
 };
 
 } // namespace launcher

@@ -29,6 +29,7 @@ namespace {
 void printUsage()
 {
     std::printf("usage: quorvex                    start the launcher, or bring the running one forward\n"
+                "       quorvex --autostart        start without the splash and its pauses (at log-in)\n"
                 "       quorvex --raise            bring the running launcher to the front\n"
                 "       quorvex --quit             close the running launcher\n"
                 "       quorvex --refresh          make the running launcher read its shortcuts again\n"
@@ -36,7 +37,8 @@ void printUsage()
                 "The program folder (skins/, shortcuts/, Quorvex.ini) is QUORVEX_HOME when that\n"
                 "is set, else the executable's folder when it holds skins/ and may be written,\n"
                 "else $XDG_DATA_HOME/quorvex (~/.local/share/quorvex), filled from the installed\n"
-                "skins on first use. One launcher runs per program folder;\n"
+                "skins on first use. [Options] ShowSplash=0 in Quorvex.ini always starts\n"
+                "without the splash. One launcher runs per program folder;\n"
                 "--raise, --quit and --refresh exit with 1 when none runs.\n");
 }
 
@@ -72,7 +74,8 @@ int main(int argc, char** argv)
     }
     // The skin chooser starts the next launcher while it still runs itself.
     const bool restarted = argc == 2 && std::strcmp(argv[1], launcher::kRestartArgument) == 0;
-    if (argc >= 2 && !restarted) {
+    const bool autostart = argc == 2 && std::strcmp(argv[1], launcher::kAutostartArgument) == 0;
+    if (argc >= 2 && !restarted && !autostart) {
         std::fprintf(stderr, "quorvex: unknown argument %s\n", argv[1]);
         printUsage();
         return 2;
@@ -112,7 +115,8 @@ int main(int argc, char** argv)
     platform::OneSoundPlayer sounds(soundOutput, soundClock);
     platform::DesktopShell shell;
     platform::ThemeIconService icons;
-    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, pauseScale()},
+    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, pauseScale(),
+                                 autostart},
                                 paths);
     if (launcher.Load() != launcher::StartupResult::Running)
         return 1;

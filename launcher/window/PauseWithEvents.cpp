@@ -16,6 +16,7 @@ PauseWithEvents::PauseWithEvents(double scale, QObject* parent)
 
 void PauseWithEvents::operator()(int milliseconds)
 {
+    ++m_pausesTaken;
     m_timer1.start(static_cast<int>(std::lround(milliseconds * m_scale)));
     m_waiting = true;
     while (m_waiting)

@@ -21,12 +21,15 @@ public:
     void operator()(int milliseconds);
 
     bool isWaiting() const { return m_waiting; }
+    // How many pauses were started so far.
+    int pausesTaken() const { return m_pausesTaken; }
 
 private:
     void Timer1Tick();
 
     QTimer m_timer1;
     bool m_waiting = false;
+    int m_pausesTaken = 0;
     double m_scale;
 };
 

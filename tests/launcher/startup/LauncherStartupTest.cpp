@@ -8,16 +8,37 @@
 #include "support/RegisteredServers.h"
 #include "support/TempFolder.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 using namespace launcher;
 using testsupport::TempFolder;
 
 namespace {
 
+// Sees every event of the application while it lives.
+class EventSpy : public QObject {
+public:
+    explicit EventSpy(std::function<void(QObject*, QEvent*)> seen)
+        : m_seen(std::move(seen))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~EventSpy() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        m_seen(object, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> m_seen;
+};
 
 void writeSkin(const TempFolder& app, const std::string& name, int widthPx = 120, int heightPx = 80,
                const std::string& ini = "")
@@ -274,4 +295,61 @@ TEST_F(StartupTest, SkinWithoutSectionsNeedsNoButtonStylePictures)
     EXPECT_EQ(launcher->form().pos(), QPoint(1024 - 100, 0)); // top right
     EXPECT_EQ(launcher->launchButtons().VisibleButtonCount, 0);
     EXPECT_FALSE(launcher->form().controls().SSPanel1[0]->isVisible());
+}
+
+// A quiet start (ShowSplash=0, or the log-in start) runs every step of a
+// start with the splash, in the same order and to the same window, but
+// shows no splash and takes no pause at all.
+TEST_F(StartupTest, QuietStartRunsEveryStepInOrderWithoutSplashOrPause)
+{
+    struct Case {
+        const char* name;
+        const char* launcherIni; // nullptr: no Quorvex.ini
+        bool autostart;
+        bool quiet;
+    };
+    const std::vector<Case> cases = {
+        {"no launcher file", nullptr, false, false},
+        {"ShowSplash=1", "[Options]\nShowSplash=1\n", false, false},
+        {"ShowSplash not a number", "[Options]\nShowSplash=off\n", false, false},
+        {"ShowSplash=0", "[Options]\nShowSplash= 0 \n", false, true},
+        {"log-in start", "[Options]\nShowSplash=1\n", true, true},
+    };
+    const std::vector<std::string> steps = {"Fonts", "Skin List", "Options", "Sections", "Styles", "Icons",
+                                            "Buttons"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        writeSkin(folder, "Slatewise", 100, 50, "[UserSettings]\nStartupLeft=7\nStartupTop=9\n");
+        if (c.launcherIni)
+            folder.write("Quorvex.ini", c.launcherIni);
+        testsupport::FakeServices caseFakes;
+        launcher::Services services = caseFakes.services();
+        services.quietStart = c.autostart;
+        Launcher launcher(services, AppPaths(folder.str()));
+
+        int splashesShown = 0;
+        const auto countSplash = [&splashesShown](QObject* object, QEvent* event) {
+            if (event->type() == QEvent::Show && object->objectName() == "Splash")
+                ++splashesShown;
+        };
+        EventSpy spy(countSplash);
+        ASSERT_EQ(launcher.Load(), StartupResult::Running);
+
+        EXPECT_EQ(launcher.quietStart(), c.quiet);
+        EXPECT_EQ(launcher.startupSteps(), steps);
+        const std::string root = folder.str() + "shortcuts";
+        EXPECT_EQ(caseFakes.folders.created(), (std::vector<std::string>{root, root + "/Accessories",
+                                                                          root + "/Games", root + "/Software"}));
+        EXPECT_TRUE(launcher.form().isVisible());
+        EXPECT_EQ(launcher.form().pos(), QPoint(7, 9));
+        if (c.quiet) {
+            EXPECT_EQ(launcher.pausesTaken(), 0);
+            EXPECT_EQ(splashesShown, 0);
+        } else {
+            // The splash opening, the first-run folders, each step, the splash closing.
+            EXPECT_EQ(launcher.pausesTaken(), 1 + 1 + static_cast<int>(steps.size()) + 1);
+            EXPECT_EQ(splashesShown, 1);
+        }
+    }
 }
