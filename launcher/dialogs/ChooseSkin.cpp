@@ -6,10 +6,12 @@
 #include "launcher/controls/PlainText.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/skin/SkinPictures.h"
+#include "platform/desktop/AutostartEntry.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/profile/ProfileDocument.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -168,6 +170,12 @@ void ChooseSkin::buildControls()
     command3->setObjectName("Command3");
     command3->setGeometry(420, 394, 92, 30);
     connect(command3, &QPushButton::clicked, this, &ChooseSkin::Command3Click);
+
+    m_loginStart = new controls::SkinCheckBox(this);
+    m_loginStart->setObjectName("LoginStart");
+    m_loginStart->setCaption("Start Quorvex when I log in");
+    m_loginStart->setGeometry(12, 432, 500, 22);
+    connect(m_loginStart, &controls::SkinCheckBox::valueClicked, this, &ChooseSkin::LoginStartClick);
 }
 
 std::string ChooseSkin::selectedSkin() const
@@ -228,6 +236,7 @@ void ChooseSkin::Form_Activate()
         return;
     }
 
+    m_loginStart->setValue(platform::AutostartEntry::forUser("quorvex").exists() ? 1 : 0);
     {
         const QSignalBlocker quiet(m_list1);
         m_list1->clear();
@@ -288,6 +297,21 @@ void ChooseSkin::Check1Click(int value)
 void ChooseSkin::Check2Click(int value)
 {
     writeSkinValue("enableSound", std::to_string(std::abs(value)));
+}
+
+void ChooseSkin::LoginStartClick(int value)
+{
+    const platform::AutostartEntry entry = platform::AutostartEntry::forUser("quorvex");
+    const std::string problem =
+        value != 0 ? entry.write(kProgramTitle, QCoreApplication::applicationFilePath().toStdString(),
+                                 kAutostartArgument)
+                   : entry.remove();
+    if (!problem.empty()) {
+        std::fprintf(stderr, "quorvex: %s\n", problem.c_str());
+        showOwnMessage(problem);
+    }
+    // The box says what the next log-in will do, whatever was asked.
+    m_loginStart->setValue(entry.exists() ? 1 : 0);
 }
 
 void ChooseSkin::HotkeyButtonClick()

@@ -41,7 +41,7 @@ std::string SkinRefusedText(const SkinCheckReport& report, const std::string& ru
 // " Choose a Skin...": lists the installed skins with their description and
 // thumbnail, writes each skin's options (always on top, sound, hot key) into
 // that skin's file as they are changed, and restarts the program with the
-// chosen skin. Opened without blocking; the launcher stays usable.
+// chosen skin; also turns the program's start at log-in on and off. Opened without blocking; the launcher stays usable.
 class ChooseSkin : public QWidget {
     Q_OBJECT
 
@@ -68,7 +68,7 @@ public:
     explicit ChooseSkin(Services services, QWidget* parent = nullptr);
 
     static constexpr int kWidthPx = 524;
-    static constexpr int kHeightPx = 438;
+    static constexpr int kHeightPx = 464;
 
     // Each runs what the window does for that event; public so that the
     // launcher and tests can drive them.
@@ -80,6 +80,9 @@ public:
     void Command1Click();
     void Command2Click();
     void Command3Click();
+    // "Start Quorvex when I log in": writes or removes the log-in start
+    // entry, which starts this very executable with --autostart.
+    void LoginStartClick(int value);
 
     // The keyboard focus moved to `window`: another window of this program,
     // or none (another program has it). Only a return from a window of this
@@ -122,6 +125,7 @@ private:
     QLabel* m_hotkey = nullptr;
     controls::SkinCheckBox* m_check1 = nullptr;
     controls::SkinCheckBox* m_check2 = nullptr;
+    controls::SkinCheckBox* m_loginStart = nullptr;
     QPushButton* m_hotkeyButton = nullptr;
 };
 

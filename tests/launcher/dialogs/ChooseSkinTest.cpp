@@ -3,6 +3,7 @@
 #include "launcher/controls/SkinCheckBox.h"
 #include "platform/profile/FileProfileStore.h"
 #include "RecordingHooks.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
@@ -409,3 +410,44 @@ TEST_F(ChooseSkinTest, NoSkinsLeftEndsTheProgram)
 }
 
 } // namespace
+
+TEST_F(ChooseSkinTest, LoginStartBoxWritesAndRemovesTheAutostartEntry)
+{
+    testsupport::TempFolder config;
+    const testsupport::ScopedEnvironment configHome("XDG_CONFIG_HOME", config.str() + "cfg");
+    const std::filesystem::path entry = config.path() / "cfg/autostart/quorvex.desktop";
+    auto* box = child<controls::SkinCheckBox>("LoginStart");
+    chooser->Form_Activate();
+    EXPECT_FALSE(box->isChecked());
+
+    box->click();
+    ASSERT_TRUE(std::filesystem::exists(entry));
+    const std::string text = config.read("cfg/autostart/quorvex.desktop");
+    EXPECT_NE(text.find("\nExec=" + QCoreApplication::applicationFilePath().toStdString() + " --autostart\n"),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(box->isChecked());
+
+    // The box shows the file, whoever made or removed it.
+    chooser->Form_Activate();
+    EXPECT_TRUE(box->isChecked());
+    box->click();
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_FALSE(box->isChecked());
+    config.write("cfg/autostart/quorvex.desktop", "[Desktop Entry]\n");
+    chooser->Form_Activate();
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ChooseSkinTest, LoginStartThatCannotBeWrittenIsReportedAndLeftUnchecked)
+{
+    testsupport::TempFolder config;
+    config.write("cfg", "a file where the config folder would be");
+    const testsupport::ScopedEnvironment configHome("XDG_CONFIG_HOME", config.str() + "cfg");
+    auto* box = child<controls::SkinCheckBox>("LoginStart");
+    box->click();
+    EXPECT_FALSE(box->isChecked());
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_NE(messages.shown()[0].text.find("autostart"), std::string::npos);
+}
