@@ -218,4 +218,55 @@ std::vector<uint8_t> encodeBmp(const Bitmap32& bitmap)
     return out;
 }
 
+std::vector<uint8_t> encodeIcon(std::span<const Bitmap32> images)
+{
+    constexpr uint32_t kDirectoryBytes = 6;
+    constexpr uint32_t kEntryBytes = 16;
+    constexpr uint32_t kImageHeaderBytes = 40;
+    if (images.empty() || images.size() > UINT16_MAX)
+        return {};
+    auto maskRowBytes = [](int32_t width) { return uint32_t((width + 31) / 32 * 4); };
+    std::vector<uint8_t> out;
+    writeU16(out, 0);
+    writeU16(out, 1); // icons, not cursors
+    writeU16(out, uint16_t(images.size()));
+    uint32_t offset = kDirectoryBytes + kEntryBytes * uint32_t(images.size());
+    for (const Bitmap32& image : images) {
+        if (!image.isValid() || image.width > 256 || image.height > 256)
+            return {};
+        uint32_t bytes = kImageHeaderBytes + uint32_t(image.width * image.height) * 4
+            + maskRowBytes(image.width) * uint32_t(image.height);
+        out.push_back(uint8_t(image.width)); // 256 is written as 0
+        out.push_back(uint8_t(image.height));
+        out.push_back(0); // no palette
+        out.push_back(0);
+        writeU16(out, 1);
+        writeU16(out, 32);
+        writeU32(out, bytes);
+        writeU32(out, offset);
+        offset += bytes;
+    }
+    for (const Bitmap32& image : images) {
+        // The image's header counts the colour rows and the mask rows.
+        writeU32(out, kImageHeaderBytes);
+        writeU32(out, uint32_t(image.width));
+        writeU32(out, uint32_t(image.height) * 2);
+        writeU16(out, 1);
+        writeU16(out, 32);
+        for (int field = 0; field < 6; ++field)
+            writeU32(out, 0); // uncompressed; sizes and resolution unstated
+        for (int32_t y = image.height - 1; y >= 0; --y)
+            for (int32_t x = 0; x < image.width; ++x)
+                writeU32(out, image.pixel(x, y));
+        for (int32_t y = image.height - 1; y >= 0; --y) {
+            std::vector<uint8_t> row(maskRowBytes(image.width), 0);
+            for (int32_t x = 0; x < image.width; ++x)
+                if ((image.pixel(x, y) >> 24) == 0)
+                    row[size_t(x) / 8] |= uint8_t(0x80u >> (x % 8));
+            out.insert(out.end(), row.begin(), row.end());
+        }
+    }
+    return out;
+}
+
 } // namespace quorvex::platform::component

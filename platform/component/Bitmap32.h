@@ -38,5 +38,9 @@ Bitmap32 decodeBmp(std::span<const uint8_t> file, std::string* error = nullptr);
 std::vector<uint8_t> encodeBmp(const Bitmap32& bitmap);
 // The size of what encodeBmp writes for `bitmap`, without encoding it.
 uint64_t encodedBmpBytes(const Bitmap32& bitmap);
+// Encodes an icon file holding `images` (each 1 to 256 pixels a side) at 32
+// bits a pixel with their alpha, and a mask that hides fully transparent
+// pixels for readers that ignore alpha. Empty when an image does not fit.
+std::vector<uint8_t> encodeIcon(std::span<const Bitmap32> images);
 
 } // namespace quorvex::platform::component

@@ -11,4 +11,8 @@ const platform::component::Bitmap32& formShapeDesignImage();
 // The toolbox's 16 x 16 version of the same picture.
 const platform::component::Bitmap32& formShapeToolboxImage();
 
+// The library's icon at `side` pixels: the same window, its carved corner and
+// its surroundings transparent.
+platform::component::Bitmap32 formShapeIconImage(int32_t side);
+
 } // namespace quorvex::shape

@@ -145,6 +145,13 @@ std::span<const uint8_t> findServerResource(std::string_view type, int id)
         static const std::vector<uint8_t> bmp = encodeBmp(formShapeDesignImage());
         return bmp;
     }
+    if (type == "ICON" && id == 1) {
+        static const std::vector<uint8_t> icon = [] {
+            const Bitmap32 images[] = { formShapeIconImage(32), formShapeIconImage(16) };
+            return encodeIcon(images);
+        }();
+        return icon;
+    }
     if (type == "STRING" && id == 1)
         return bytesOf(kServerName);
     if (type == "VERSION" && id == 1)

@@ -4,6 +4,7 @@
 #include "platform/component/ClassesRoot.h"
 #include "platform/component/Container.h"
 #include "platform/component/DesignData.h"
+#include "platform/component/PictureStreamForm.h"
 #include "platform/component/Runtime.h"
 
 #include <dlfcn.h>
@@ -189,6 +190,9 @@ TEST_F(ShapeServerTest, CarriesItsVersionScriptTypeLibraryAndImages)
     EXPECT_EQ(design.width, 27);
     EXPECT_EQ(design.height, 27);
     EXPECT_FALSE(get("BITMAP", 999, &bmp, &size));
+    const uint8_t* icon = nullptr;
+    ASSERT_TRUE(get("ICON", 1, &icon, &size));
+    EXPECT_EQ(pictureKindOfData(std::span(icon, size)), PictureKind::Icon);
     dlclose(handle);
 }
 
