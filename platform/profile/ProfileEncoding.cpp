@@ -38,7 +38,8 @@ void appendUtf16(std::string& out, char16_t unit, bool bigEndian)
     out += bigEndian ? low : high;
 }
 
-// False when `bytes` holds something that does not survive the round trip.
+// Unpaired surrogates and a trailing odd byte become U+FFFD; false when any
+// did, as the text then does not convert back to the same bytes.
 bool decodeUtf16(std::string_view bytes, bool bigEndian, std::string& out)
 {
     bool exact = bytes.size() % 2 == 0;
@@ -64,6 +65,8 @@ bool decodeUtf16(std::string_view bytes, bool bigEndian, std::string& out)
         }
         appendUtf8(out, unit);
     }
+    if (bytes.size() % 2 != 0)
+        appendUtf8(out, kReplacement);
     return exact;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/profile/FileProfileStore.h"
 
 #include "support/TempFolder.h"
+#include "support/Utf16Writer.h"
 
 #include <gtest/gtest.h>
 
@@ -221,15 +222,10 @@ TEST(FileProfileStore, AReadOnlyFileIsNotWrittenAndTheCallerTold)
     EXPECT_EQ(store.read(file.string(), "A", "k"), "1");
 }
 
-std::string utf16(std::u16string_view text, bool bigEndian)
+std::string utf16(const std::u16string& text, bool bigEndian)
 {
-    std::string bytes;
-    for (char16_t unit : std::u16string(u"\uFEFF") + std::u16string(text)) {
-        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
-    }
-    return bytes;
+    return testsupport::utf16WithMark(text, bigEndian ? testsupport::ByteOrder::BigEndian
+                                                      : testsupport::ByteOrder::LittleEndian);
 }
 
 TEST(FileProfileStore, Utf16FilesAreReadAndWrittenBackInUtf16)
