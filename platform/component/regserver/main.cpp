@@ -38,12 +38,7 @@ bool makeRelative(const std::string& registry, const std::string& library)
 {
     ClassesRoot root(registry);
     std::string error;
-    if (!root.load(&error)) {
-        std::fprintf(stderr, "quorvex-regserver: %s\n", error.c_str());
-        return false;
-    }
-    LayeredClassesRoot::makeModuleRelative(root, library);
-    if (!root.save(&error)) {
+    if (!root.update([&](ClassesRoot& keys) { LayeredClassesRoot::makeModuleRelative(keys, library); }, &error)) {
         std::fprintf(stderr, "quorvex-regserver: %s\n", error.c_str());
         return false;
     }
