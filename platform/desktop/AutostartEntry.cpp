@@ -1,7 +1,6 @@
 #include "platform/desktop/AutostartEntry.h"
 
-#include "platform/files/AtomicFile.h"
-#include "platform/files/FileLock.h"
+#include "platform/files/FileUpdate.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -80,8 +79,7 @@ std::string AutostartEntry::write(const std::string& displayName, const std::str
                              "Name=" + displayName + "\n"
                              "Exec=" + execWord(program) + " " + execWord(argument) + "\n"
                              "Terminal=false\n";
-    const FileLock lock(m_file, FileLock::Mode::Exclusive);
-    return replaceFileContents(m_file, text);
+    return writeFile(m_file, text);
 }
 
 std::string AutostartEntry::remove() const

@@ -75,6 +75,19 @@ TEST(AutostartEntry, AFailedWriteKeepsTheOldEntryWhole)
     EXPECT_EQ(startedBy(entry).program, "/old/quorvex");
 }
 
+// Configuration kept in a folder of its own and linked into place.
+TEST(AutostartEntry, ALinkedEntryIsWrittenThroughTheLink)
+{
+    TempFolder folder;
+    folder.write("kept/quorvex.desktop", "[Desktop Entry]\nType=Application\nExec=/old/quorvex\n");
+    std::filesystem::create_directories(folder.path() / "autostart");
+    std::filesystem::create_symlink("../kept/quorvex.desktop", folder.path() / "autostart/quorvex.desktop");
+    const AutostartEntry entry(folder.path() / "autostart/quorvex.desktop");
+    ASSERT_EQ(entry.write("Quorvex", "/new/quorvex", "--autostart"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(entry.file()));
+    EXPECT_EQ(startedBy(entry).program, "/new/quorvex");
+}
+
 TEST(AutostartEntry, LivesInTheUsersConfigFolder)
 {
     struct Case {
