@@ -1,23 +1,10 @@
 #pragma once
 
+#include "launcher/window/PixelGeometry.h"
+
 #include <vector>
 
 namespace launcher {
-
-// A rectangle in desktop pixels: a window's frame or a screen's area.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
 
 // How much of a window must show on one screen for the user to get hold of
 // it: a square this size, or the whole window where it is smaller (a shaded

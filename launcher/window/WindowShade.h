@@ -1,26 +1,12 @@
 #pragma once
 
 #include "launcher/skin/SkinDefinition.h"
+#include "launcher/window/PixelGeometry.h"
 #include "launcher/window/WindowStep.h"
 
 #include <optional>
 
 namespace launcher {
-
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-    bool isEmpty() const { return width <= 0 || height <= 0; }
-    friend bool operator==(const PixelSize&, const PixelSize&) = default;
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
 
 // Where the rolled-up window takes its picture and outline from.
 enum class ShadeSource {
