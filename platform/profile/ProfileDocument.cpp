@@ -24,12 +24,17 @@ std::string_view trimmed(std::string_view text)
 std::optional<std::string_view> sectionName(std::string_view line)
 {
     line = trimmed(line);
-    if (line.size() < 2 || line.front() != '[')
+    if (line.empty() || line.front() != '[')
         return std::nullopt;
+    // A header whose ']' was lost still opens a section: otherwise its keys
+    // would silently fall into the section before it.
     const size_t close = line.find(']');
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    return trimmed(line.substr(1, close - 1));
+    return trimmed(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+}
+
+bool endsWithLineBreak(const std::string& text)
+{
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
 }
 
 // The value of a "Key=Value" line, without blanks and enclosing quotes.
@@ -50,7 +55,28 @@ ProfileDocument::ProfileDocument(std::string text)
 
 std::string_view ProfileDocument::lineBreak() const
 {
-    return m_text.find("\r\n") != std::string::npos ? std::string_view("\r\n") : std::string_view("\n");
+    if (m_text.find("\r\n") != std::string::npos)
+        return "\r\n";
+    if (m_text.find('\n') == std::string::npos && m_text.find('\r') != std::string::npos)
+        return "\r";
+    return "\n";
+}
+
+// Lines end at LF, CR LF or a lone CR, so files from any system read alike.
+ProfileDocument::Line ProfileDocument::lineAt(size_t begin) const
+{
+    Line line;
+    line.begin = begin;
+    const size_t lineBreak = m_text.find_first_of("\r\n", begin);
+    if (lineBreak == std::string::npos) {
+        line.contentEnd = line.end = m_text.size();
+        return line;
+    }
+    line.contentEnd = lineBreak;
+    line.end = lineBreak + 1;
+    if (m_text[lineBreak] == '\r' && line.end < m_text.size() && m_text[line.end] == '\n')
+        ++line.end;
+    return line;
 }
 
 ProfileDocument::KeyLocation ProfileDocument::locate(std::string_view section, std::string_view key) const
@@ -59,13 +85,7 @@ ProfileDocument::KeyLocation ProfileDocument::locate(std::string_view section, s
     bool inSection = false;
     size_t position = 0;
     while (position < m_text.size()) {
-        Line line;
-        line.begin = position;
-        size_t newline = m_text.find('\n', position);
-        line.end = newline == std::string::npos ? m_text.size() : newline + 1;
-        line.contentEnd = newline == std::string::npos ? m_text.size() : newline;
-        if (line.contentEnd > line.begin && m_text[line.contentEnd - 1] == '\r')
-            --line.contentEnd;
+        const Line line = lineAt(position);
         position = line.end;
 
         std::string_view content(m_text.data() + line.begin, line.contentEnd - line.begin);
@@ -105,10 +125,9 @@ void ProfileDocument::buildIndex() const
     bool inFirstOccurrence = false;
     size_t position = 0;
     while (position < m_text.size()) {
-        const size_t newline = m_text.find('\n', position);
-        const size_t end = newline == std::string::npos ? m_text.size() : newline;
-        std::string_view content(m_text.data() + position, end - position);
-        position = newline == std::string::npos ? m_text.size() : newline + 1;
+        const Line line = lineAt(position);
+        std::string_view content(m_text.data() + line.begin, line.contentEnd - line.begin);
+        position = line.end;
         if (auto name = sectionName(content)) {
             current = toLowerAscii(*name);
             inFirstOccurrence = sectionsSeen.emplace(current, true).second;
@@ -170,14 +189,14 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
     if (location.sectionFound) {
         size_t at = location.sectionInsertAt;
         // The section's last line may lack a line break at the end of the file.
-        if (at == m_text.size() && !m_text.empty() && m_text.back() != '\n') {
+        if (at == m_text.size() && !m_text.empty() && !endsWithLineBreak(m_text)) {
             m_text += newline;
             at = m_text.size();
         }
         m_text.insert(at, entry + std::string(newline));
         return;
     }
-    if (!m_text.empty() && m_text.back() != '\n')
+    if (!m_text.empty() && !endsWithLineBreak(m_text))
         m_text += newline;
     m_text += "[" + std::string(section) + "]" + std::string(newline) + entry + std::string(newline);
 }

@@ -9,7 +9,8 @@ namespace platform {
 
 // The text of one profile (INI) file, read and edited in the dialect the
 // launcher's settings and skins are written in:
-//   - "[Section]" opens a section, "Key=Value" gives a value; section and key
+//   - "[Section]" opens a section (so does "[Section" whose "]" was lost),
+//     "Key=Value" gives a value; lines end at LF, CR LF or a lone CR; section and key
 //     names match without regard to letter case; the first match wins;
 //   - blanks around names and values are ignored, and a value enclosed in a
 //     pair of double quotes is returned without them;
@@ -49,6 +50,7 @@ private:
     };
 
     KeyLocation locate(std::string_view section, std::string_view key) const;
+    Line lineAt(size_t begin) const;
     std::string_view lineBreak() const;
     void buildIndex() const;
 

@@ -119,3 +119,31 @@ TEST(ProfileDocument, EntriesThatWouldNotReadBackAreRefused)
         EXPECT_EQ(doc.value("Other", "k"), "0");
     }
 }
+
+TEST(ProfileDocument, ReadsLinesEndedByLfCrLfOrALoneCr)
+{
+    for (const std::string lineBreak : {"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(lineBreak == "\r" ? "CR" : lineBreak == "\n" ? "LF" : "CR LF");
+        const std::string text = "[SkinInfo]" + lineBreak + "SectionNum=3" + lineBreak + "[Other]" + lineBreak + "x=1";
+        ProfileDocument doc(text);
+        EXPECT_EQ(doc.value("SkinInfo", "SectionNum"), "3");
+        EXPECT_EQ(doc.value("Other", "x"), "1");
+        EXPECT_EQ(doc.value("SkinInfo", "x"), std::nullopt);
+
+        doc.setValue("SkinInfo", "Added", "y");
+        doc.setValue("New", "k", "v");
+        EXPECT_EQ(doc.text(), "[SkinInfo]" + lineBreak + "SectionNum=3" + lineBreak + "Added=y" + lineBreak
+                                  + "[Other]" + lineBreak + "x=1" + lineBreak + "[New]" + lineBreak + "k=v" + lineBreak);
+        EXPECT_EQ(ProfileDocument(doc.text()).value("New", "k"), "v");
+    }
+}
+
+TEST(ProfileDocument, AHeaderThatLostItsBracketStillOpensItsSection)
+{
+    ProfileDocument doc("[SkinInfo]\nSectionNum=3\n[UserSettings\nStartupLeft=12\n");
+    EXPECT_EQ(doc.value("UserSettings", "StartupLeft"), "12");
+    EXPECT_EQ(doc.value("SkinInfo", "StartupLeft"), std::nullopt);
+
+    doc.setValue("UserSettings", "StartupLeft", "40");
+    EXPECT_EQ(doc.text(), "[SkinInfo]\nSectionNum=3\n[UserSettings\nStartupLeft=40\n");
+}
