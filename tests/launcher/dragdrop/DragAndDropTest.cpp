@@ -108,9 +108,11 @@ TEST_F(DropTest, SectionAndWindowDropsCopyShortcutsAndSayWhatTheyRefused)
             libraryFiles += entry.is_regular_file() ? 1 : 0;
         EXPECT_EQ(libraryFiles, 3 + c.expectedCopies.size());
         // Added to the current section, a shortcut is a launch button at once.
-        for (const std::string& copy : c.expectedCopies)
-            if (copy.rfind("Accessories/", 0) == 0)
+        for (const std::string& copy : c.expectedCopies) {
+            if (copy.rfind("Accessories/", 0) == 0) {
                 EXPECT_GE(buttonIndex(*launcher, std::filesystem::path(copy).stem().string()), 0) << copy;
+            }
+        }
         EXPECT_EQ(launcher->state().CurrentSection, 1); // a drop never switches sections
     }
 }
@@ -177,7 +179,7 @@ TEST_F(DropTest, FilesDroppedOnAFolderButtonAreCopiedThereInOneOperation)
 {
     const std::string target = outside.str() + "Inbox";
     std::filesystem::create_directories(target);
-    app.write("shortcuts/Accessories/Inbox.lnk", testsupport::linkFileBytes({target, "", "", 1}));
+    app.write("shortcuts/Accessories/Inbox.lnk", testsupport::linkFileBytes({.target = target}));
     load();
     const int inbox = buttonIndex(*launcher, "Inbox");
     ASSERT_GE(inbox, 0);

@@ -67,9 +67,10 @@ protected:
                     ++labels;
                     EXPECT_EQ(label->textFormat(), Qt::PlainText) << name.toStdString();
                 }
-                if (!widget->toolTip().isEmpty())
+                if (!widget->toolTip().isEmpty()) {
                     EXPECT_FALSE(shownToolTip(widget->toolTip()).isEmpty())
                         << name.toStdString() << ": " << widget->toolTip().toStdString();
+                }
             }
         }
         EXPECT_GT(labels, 40); // the window's captions and the chooser's texts were walked
@@ -80,11 +81,11 @@ protected:
 
 TEST(PlainToolTip, ShowsAnyTextLiterallyBlanksIncluded)
 {
-    for (const QString text : {QString(" Games "), QString(" <font color=red size=7>BIG "),
+    for (const QString& text : {QString(" Games "), QString(" <font color=red size=7>BIG "),
                                QString("<img src=\"x.png\">"), QString("a &lt; b & c"), QString("<qt>x</qt>")})
         EXPECT_EQ(shownToolTip(controls::plainToolTip(text)), text) << text.toStdString();
     // The check itself can fail.
-    for (const QString markup : {QString::fromStdString(" " + kBigName + " "), QString("<img src=\"x.png\">"),
+    for (const QString& markup : {QString::fromStdString(" " + kBigName + " "), QString("<img src=\"x.png\">"),
                                  QString("<b>bold</b>")})
         EXPECT_TRUE(shownToolTip(markup).isEmpty()) << markup.toStdString();
 }

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(LaunchProcessTest, LinkStartsItsTargetInTheTargetsFolder)
 {
-    addFile("Apps/Recorder.lnk", testsupport::linkFileBytes({script, "", "one \"two three\"", 1}));
+    addFile("Apps/Recorder.lnk", testsupport::linkFileBytes({.target = script, .arguments = "one \"two three\""}));
     ASSERT_EQ(launch("Recorder").outcome, launcher::LaunchOutcome::Started);
     EXPECT_EQ(recorder.waitForRecord(), folder.str() + "programs\n[one]\n[two three]\n");
 }
@@ -62,7 +62,7 @@ TEST_F(LaunchProcessTest, FileDroppedFromAnArchiveDoesNotRunTheArchivesOwnProgra
         std::string shortcut;
         std::string bytes;
     } cases[] = {
-        {"Linked", "shortcuts/Apps/sub/prog", "Apps/Linked.lnk", testsupport::linkFileBytes({"sub/prog", "", "", 1})},
+        {"Linked", "shortcuts/Apps/sub/prog", "Apps/Linked.lnk", testsupport::linkFileBytes({.target = "sub/prog"})},
         {"Entry", "shortcuts/Apps/prog", "Apps/Entry.desktop", "[Desktop Entry]\nType=Application\nExec=./prog %f\n"},
     };
     for (const auto& c : cases) {
@@ -79,7 +79,7 @@ TEST_F(LaunchProcessTest, FileDroppedFromAnArchiveDoesNotRunTheArchivesOwnProgra
 
 TEST_F(LaunchProcessTest, DeletedTargetReportsFailure)
 {
-    addFile("Apps/Recorder.lnk", testsupport::linkFileBytes({script, "", "", 1}));
+    addFile("Apps/Recorder.lnk", testsupport::linkFileBytes({.target = script}));
     std::filesystem::remove(script);
     EXPECT_EQ(launch("Recorder").outcome, launcher::LaunchOutcome::Failed);
 }

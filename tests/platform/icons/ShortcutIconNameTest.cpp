@@ -16,12 +16,12 @@ class ShortcutIconNameTest : public ::testing::Test {
 protected:
     std::string link(const std::string& name, const std::string& target)
     {
-        return folder.write(name, testsupport::linkFileBytes({target, "", "", 1})).string();
+        return folder.write(name, testsupport::linkFileBytes({.target = target})).string();
     }
 
     std::string iconLink(const std::string& name, const std::string& target, const std::string& icon)
     {
-        return folder.write(name, testsupport::linkFileBytes({target, "", "", 1, "", icon})).string();
+        return folder.write(name, testsupport::linkFileBytes({.target = target, .iconLocation = icon})).string();
     }
 
     testsupport::TempFolder folder;

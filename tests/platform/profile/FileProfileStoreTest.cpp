@@ -112,8 +112,9 @@ TEST(FileProfileStore, ReadProblemSaysWhyAFileCannotBeRead)
         EXPECT_NE(problem.find(folder.str() + c.name), std::string::npos) << problem;
         EXPECT_NE(problem.find(c.reason), std::string::npos) << problem;
         EXPECT_EQ(store.read(folder.str() + c.name, "A", "k"), std::nullopt);
-        if (std::string(c.name) != "missing.ini")
+        if (std::string(c.name) != "missing.ini") {
             EXPECT_NE(store.write(folder.str() + c.name, "A", "k", "2"), "") << c.name;
+        }
     }
 }
 
