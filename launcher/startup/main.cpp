@@ -5,6 +5,7 @@
 #include "launcher/startup/RemoteCommand.h"
 #include "launcher/startup/SingleLauncher.h"
 #include "launcher/startup/SkinCheckCommand.h"
+#include "launcher/startup/SkinRenderCommand.h"
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Screen.h"
@@ -34,6 +35,10 @@ void printUsage()
                 "       quorvex --quit             close the running launcher\n"
                 "       quorvex --refresh          make the running launcher read its shortcuts again\n"
                 "       quorvex --check-skin DIR   check a skin folder and list its problems\n"
+                "       quorvex --render-skin DIR -o OUT.png [--section N] [--hover SLOT] [--shaded]\n"
+                "                                  [--width W --height H]\n"
+                "                                  draw the skin as the launcher shows it into a PNG,\n"
+                "                                  without a display (sample shortcuts, clock at 10:08)\n"
                 "The program folder (skins/, shortcuts/, Quorvex.ini) is QUORVEX_HOME when that\n"
                 "is set, else the executable's folder when it holds skins/ and may be written,\n"
                 "else $XDG_DATA_HOME/quorvex (~/.local/share/quorvex), filled from the installed\n"
@@ -66,6 +71,8 @@ int main(int argc, char** argv)
         }
         return launcher::RunSkinCheck(argv[2]);
     }
+    if (argc >= 2 && std::strcmp(argv[1], "--render-skin") == 0)
+        return launcher::RunSkinRender(argc, argv);
     if (argc == 2) {
         if (const auto command = launcher::RemoteCommandForArgument(argv[1])) {
             QCoreApplication application(argc, argv);
