@@ -3,7 +3,8 @@
 # the launcher runs on a sample library laid out like the render's, and the
 # window's screenshot equals the render pixel for pixel. The desktop is
 # black, so the render is flattened on black and the outline is compared
-# too. Only what changes with the time of day is left out: the clock and the
+# too, for sections 1 and 2, a hovered launch button and the rolled-up window.
+# Only what changes with the time of day is left out: the clock and the
 # film loop.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-app.sh"
@@ -38,29 +39,46 @@ blank_rect() {
   echo "-draw rectangle_${left},${top},$((left + width - 1)),$((top + height - 1))"
 }
 
-# check_case SKIN SECTION: starts the launcher on SKIN, opens SECTION with a
-# click, and compares its window with the render.
+# check_case SKIN SECTION [hover|shaded]: starts the launcher on SKIN, opens
+# SECTION with a click, rests the pointer on its first launch button or rolls
+# the window up, and compares the window with the render.
 check_case() {
-  local skin=$1 section=$2
+  local skin=$1 section=$2 state=${3:-}
+  local -a options=()
   write_sample_library
   printf '[Options]\nStartupSkin=%s\n' "$skin" > "$app/Quorvex.ini"
   e2e_start_launcher "$app"
   sleep 1
   read -r x y w h < <(e2e_geometry "$window")
+  local key
+  key=$(printf 'Section%02d' $((section - 1)))
   if [ "$section" -gt 1 ]; then
-    local key
-    key=$(printf 'Section%02d' $((section - 1)))
     xdotool mousemove $((x + $(ini_key "$skin" "$key" Left) + 4)) $((y + $(ini_key "$skin" "$key" Top) + 4)) \
       click 1 mousemove 0 767
     sleep 1
   fi
+  case $state in
+    hover)
+      xdotool mousemove $((x + $(ini_key "$skin" "$key" Button00Left) + 8)) \
+        $((y + $(ini_key "$skin" "$key" Button00Top) + 8))
+      options=(--hover 1) ;;
+    shaded)
+      xdotool mousemove $((x + $(ini_key "$skin" Shading Left) + 20)) $((y + $(ini_key "$skin" Shading Top) + 8)) \
+        click --repeat 2 --delay 80 1 mousemove 0 767
+      sleep 1
+      options=(--shaded) ;;
+  esac
+  # The hover look comes at once; the tool tip, a window of its own that
+  # the render leaves out, only after Qt's 700 ms.
+  sleep 0.3
+  read -r x y w h < <(e2e_geometry "$window")
   x11_screenshot "$app/screen.png"
   wmctrl -c Quorvex
   wait "$launcher" || e2e_fail "launcher exited with $?"
 
-  local rendered=$app/render-$skin-$section.png
+  local rendered=$app/render-$skin-$section$state.png
   QUORVEX_CLASSES_ROOT=$app/classes-root.ini "$app/quorvex" --render-skin "$app/skins/$skin" \
-    -o "$rendered" --section "$section" 2>"$app/render.log" || e2e_fail "render failed: $(cat "$app/render.log")"
+    -o "$rendered" --section "$section" "${options[@]}" 2>"$app/render.log" || e2e_fail "render failed: $(cat "$app/render.log")"
   read -r rw rh < <(identify -format '%w %h\n' "$rendered")
   [ "$rw" = "$w" ] && [ "$rh" = "$h" ] || e2e_fail "$skin: render is ${rw}x${rh}, window ${w}x${h}"
 
@@ -75,12 +93,14 @@ check_case() {
   convert "$rendered" -background black -alpha remove -alpha off "${draws[@]}" "$app/drawn.png"
   local differing
   differing=$(compare -metric AE "$app/seen.png" "$app/drawn.png" null: 2>&1 || true)
-  [ "$differing" = 0 ] || e2e_fail "$skin section $section: $differing pixels differ from the running window"
-  echo "ok: $skin section $section"
+  [ "$differing" = 0 ] || e2e_fail "$skin section $section $state: $differing pixels differ from the running window"
+  echo "ok: $skin section $section $state"
 }
 
 check_case Slatewise 1
 check_case Slatewise 2
 check_case Ferrolume 1
 check_case Ferrolume 2
+check_case Ferrolume 1 hover
+check_case Ferrolume 1 shaded
 echo "PASS"
