@@ -16,18 +16,22 @@ SkinCheckReport CheckInstalledSkin(const std::string& skinFolder)
     });
 }
 
-int RunSkinCheck(const std::string& skinFolder)
+bool PrintSkinCheckReport(const SkinCheckReport& report)
 {
-    const SkinCheckReport report = CheckInstalledSkin(skinFolder);
     for (const std::string& line : report.lines())
         std::printf("%s\n", line.c_str());
     if (report.loadable()) {
         std::printf("skin %s: can be loaded (%zu warnings, %zu corrections)\n", report.skinName.c_str(),
                     report.warnings.size(), report.corrections.size());
-        return 0;
+        return true;
     }
     std::printf("skin %s: cannot be loaded (%zu errors)\n", report.skinName.c_str(), report.errors.size());
-    return 1;
+    return false;
+}
+
+int RunSkinCheck(const std::string& skinFolder)
+{
+    return PrintSkinCheckReport(CheckInstalledSkin(skinFolder)) ? 0 : 1;
 }
 
 } // namespace launcher

@@ -11,6 +11,9 @@ namespace launcher {
 // makes a skin the start-up skin.
 SkinCheckReport CheckInstalledSkin(const std::string& skinFolder);
 
+// Prints what `--check-skin` prints for `report`; true when the skin loads.
+bool PrintSkinCheckReport(const SkinCheckReport& report);
+
 // `quorvex --check-skin FOLDER`: prints every missing picture and every value
 // the launcher would correct; returns 0 when the skin can be loaded.
 int RunSkinCheck(const std::string& skinFolder);

@@ -240,11 +240,10 @@ int RunSkinRender(int argc, char** argv)
                              "[--width W --height H]\n");
         return 2;
     }
+    // A skin that loads renders quietly; one that does not says why.
     const SkinCheckReport report = CheckInstalledSkin(request->skinFolder);
     if (!report.loadable()) {
-        for (const std::string& line : report.lines())
-            std::printf("%s\n", line.c_str());
-        std::printf("skin %s: cannot be loaded (%zu errors)\n", report.skinName.c_str(), report.errors.size());
+        PrintSkinCheckReport(report);
         return 1;
     }
 

@@ -5,10 +5,12 @@
 #include "support/TempFolder.h"
 
 #include <QImage>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -118,4 +120,48 @@ TEST_F(SkinRender, RequestsTheSkinCannotShowAreErrors)
     // Section 2 of the sample library has two shortcuts.
     EXPECT_TRUE(render("Slatewise", 2, false, 0, 0, 3).isNull());
     EXPECT_NE(error.find("launch button 3"), std::string::npos) << error;
+}
+
+// The command line: a skin that cannot load is reported as --check-skin
+// reports it, and nothing is written; options it does not understand are
+// a usage error.
+TEST(SkinRenderCommand, UnloadableSkinsAndBadOptionsFailWithoutAPicture)
+{
+    testsupport::TempFolder folder;
+    const fs::path skin = folder.path() / "Slatewise";
+    fs::copy(kBundledSkins / "Slatewise", skin, fs::copy_options::recursive);
+    fs::resize_file(skin / "Slatewise.bmp", 100);
+    const std::string out = (folder.path() / "out.png").string();
+
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        const char* printed; // on standard output; empty for none
+    };
+    const Case cases[] = {
+        {{skin.string(), "-o", out}, 1, "error: unusable picture Slatewise.bmp (window background)"},
+        {{(folder.path() / "absent").string(), "-o", out}, 1, "cannot be loaded"},
+        {{skin.string()}, 2, ""},
+        {{skin.string(), "-o", out, "--section", "0"}, 2, ""},
+        {{skin.string(), "-o", out, "--width", "20"}, 2, ""},
+        {{skin.string(), "-o", out, "--section"}, 2, ""},
+        {{skin.string(), "-o", out, "--sparkle"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> words = {"quorvex", "--render-skin"};
+        words.insert(words.end(), c.arguments.begin(), c.arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        SCOPED_TRACE(words.back());
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        const int status = launcher::RunSkinRender(static_cast<int>(argv.size()), argv.data());
+        std::fflush(stdout);
+        const std::string printed = testing::internal::GetCapturedStdout();
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(status, c.status);
+        EXPECT_NE(printed.find(c.printed), std::string::npos) << printed;
+        EXPECT_FALSE(fs::exists(out));
+    }
 }
