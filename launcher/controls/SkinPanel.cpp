@@ -5,6 +5,7 @@
 #include "launcher/controls/Twips.h"
 
 #include <QCoreApplication>
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -12,6 +13,7 @@
 #include <QDropEvent>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,6 +47,53 @@ MaskedPixmapCache& sharedMaskCache()
     return cache;
 }
 
+// Tells screen readers what kind of control a panel plays.
+class AccessibleSkinPanel : public QAccessibleWidget {
+public:
+    explicit AccessibleSkinPanel(SkinPanel* panel)
+        : QAccessibleWidget(panel)
+    {
+    }
+
+    // Asked each time: the interface may be made before the launcher tells
+    // the panel what it is.
+    QAccessible::Role role() const override { return static_cast<SkinPanel*>(widget())->accessibleRole(); }
+
+    QStringList actionNames() const override
+    {
+        if (widget()->focusPolicy() == Qt::NoFocus)
+            return QAccessibleWidget::actionNames();
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<SkinPanel*>(widget())->pressByKeyboard();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface* skinPanelAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(SkinPanel::staticMetaObject.className()))
+        return nullptr;
+    auto* panel = qobject_cast<SkinPanel*>(object);
+    return panel ? new AccessibleSkinPanel(panel) : nullptr;
+}
+
+void installAccessibleFactoryOnce()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(skinPanelAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+constexpr int kFocusMarkWidth = 2;
+
 } // namespace
 
 SkinPanel::SkinPanel(QWidget* parent)
@@ -52,6 +101,7 @@ SkinPanel::SkinPanel(QWidget* parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    installAccessibleFactoryOnce();
     connect(&m_animationTimer, &QTimer::timeout, this, &SkinPanel::advanceFrame);
 }
 
@@ -311,6 +361,81 @@ void SkinPanel::refresh()
     repaint();
 }
 
+void SkinPanel::setKeyboardButton(QAccessible::Role role)
+{
+    m_accessibleRole = role;
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SkinPanel::pressByKeyboard()
+{
+    const QPointF centre = twipsFromPixels(QPointF(rect().center()));
+    const int left = mouseButtonCode(Qt::LeftButton);
+    emit mouseDown(left, 0, centre.x(), centre.y());
+    emit mouseUp(left, 0, centre.x(), centre.y());
+}
+
+void SkinPanel::setFocusMarkColor(const QColor& color)
+{
+    if (color == m_focusMarkColor)
+        return;
+    m_focusMarkColor = color;
+    if (hasFocus() && m_focusMarkShown)
+        update();
+}
+
+void SkinPanel::showFocusMark()
+{
+    if (m_focusMarkShown)
+        return;
+    m_focusMarkShown = true;
+    update();
+}
+
+void SkinPanel::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (focusPolicy() != Qt::NoFocus && plain) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat())
+                pressByKeyboard();
+            showFocusMark();
+            return;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            focusNextChild();
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            focusPreviousChild();
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SkinPanel::focusInEvent(QFocusEvent* event)
+{
+    // Only focus the keyboard moved shows: a click, or the window coming to
+    // the front, leaves the skin's look untouched.
+    const Qt::FocusReason reason = event->reason();
+    m_focusMarkShown = reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
+                       && reason != Qt::PopupFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void SkinPanel::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void SkinPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -331,6 +456,15 @@ void SkinPanel::paintEvent(QPaintEvent*)
         painter.setFont(font());
         painter.drawText(rect(), int(alignmentFromPlacement(m_captionAlignment)) | Qt::TextWordWrap,
                          m_caption);
+    }
+    if (hasFocus() && m_focusMarkShown) {
+        // Inside the panel, so that the outline of the window never cuts it.
+        QPen pen(m_focusMarkColor, kFocusMarkWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = kFocusMarkWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "launcher/controls/Placement.h"
 #include "launcher/controls/PointerCodes.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QPixmap>
 #include <QString>
@@ -126,6 +127,21 @@ public:
     // Paints the panel now, without waiting for the event loop.
     void refresh();
 
+    // Makes the panel a button of the keyboard: it takes focus by Tab or
+    // click, shows a focus mark while focused, and Enter or Space press it
+    // with the very events of a left click at its centre, so the keyboard
+    // goes through the pointer's own logic. `role` is what screen readers
+    // are told it is; its name is accessibleName(), its description the
+    // tool tip. Other keys go on to the parent, as QWidget's do.
+    void setKeyboardButton(QAccessible::Role role);
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+    // A left click at the centre: press and release.
+    void pressByKeyboard();
+
+    // The colour of the 2-pixel focus outline drawn over the skin.
+    const QColor& focusMarkColor() const { return m_focusMarkColor; }
+    void setFocusMarkColor(const QColor& color);
+
 signals:
     void mouseDown(int button, int shift, double xTwips, double yTwips);
     void mouseMove(int button, int shift, double xTwips, double yTwips);
@@ -154,6 +170,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void updateAnimationTimer();
@@ -163,6 +182,7 @@ private:
     QPointF pointerTwips() const;
     void applyTwipsGeometry();
     void editFont(const std::function<void(QFont&)>& edit);
+    void showFocusMark();
 
     int m_leftTwips = 0;
     int m_topTwips = 0;
@@ -190,6 +210,10 @@ private:
     QTimer m_animationTimer;
 
     DragData m_dragData; // the data of the drag in progress over the panel
+
+    QAccessible::Role m_accessibleRole = QAccessible::Client;
+    QColor m_focusMarkColor = Qt::white;
+    bool m_focusMarkShown = false;
 };
 
 } // namespace controls

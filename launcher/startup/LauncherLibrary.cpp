@@ -54,6 +54,9 @@ void Launcher::ScanSectionFolders()
         panel.hide();
         panel.setCaption(QString::fromStdString(buttons[static_cast<size_t>(i)].caption));
         panel.setToolTip(controls::plainToolTip(QString::fromStdString(buttons[static_cast<size_t>(i)].toolTip)));
+        // A section without a folder shows no caption but still takes focus.
+        const QString caption = QString::fromStdString(buttons[static_cast<size_t>(i)].caption);
+        panel.setAccessibleName(caption.isEmpty() ? QStringLiteral("Empty section %1").arg(i + 1) : caption);
     }
 }
 
@@ -89,6 +92,8 @@ void Launcher::applyLaunchButton(int index, const LaunchButtonView& view)
     const QString caption = QString::fromStdString(view.caption);
     label.hide();
     label.setText(caption);
+    // Read out even where the skin draws no caption at all.
+    button.setAccessibleName(caption);
     if (view.panelDrawsCaption) {
         button.setCaptionAlignment(view.captionAlignment);
         button.setCaption(QString::fromStdString(view.panelCaption));

@@ -6,9 +6,12 @@
 #include "launcher/window/ClockFormat.h"
 #include "launcher/window/WindowTimers.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTime>
 
+#include <algorithm>
 #include <cassert>
 
 namespace launcher {
@@ -63,6 +66,8 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
                 showAbout();
         });
 
+    makeKeyboardButtons();
+
     m_Timer2.setInterval(kDwellTimerIntervalMs);
     connect(&m_Timer2, &QTimer::timeout, this, &WindowInteraction::Timer2Tick);
     connectDwellTimer();
@@ -77,6 +82,96 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
         ClockTimerTick();
         m_ClockTimer.start();
     }
+}
+
+// Tab and the arrows walk the buttons in the order they were made: launch
+// buttons, sections, then the action buttons. Window keys (section paging,
+// the shade) reach the form from whichever button holds the focus, or from
+// the form itself while the window is rolled up and no button shows.
+void WindowInteraction::makeKeyboardButtons()
+{
+    QuorvexForm& form = m_launcher.form();
+    const SkinnedControls& controls = form.controls();
+    for (controls::SkinPanel* button : controls.SSButton)
+        button->setKeyboardButton(QAccessible::Button);
+    for (controls::SkinPanel* section : controls.SSPanel1)
+        section->setKeyboardButton(QAccessible::PageTab);
+    const std::pair<ActionButton, const char*> actions[] = {
+        {ActionButton::Exit, "Exit"}, {ActionButton::Shortcut, "Shortcuts"}, {ActionButton::Skin, "Skins"}};
+    for (const auto& [which, name] : actions) {
+        controls::SkinPanel& button = *controls.actionButton(static_cast<int>(which));
+        button.setKeyboardButton(QAccessible::Button);
+        button.setAccessibleName(QString::fromLatin1(name));
+    }
+    controls.Clock->setAccessibleName(QStringLiteral("Clock"));
+    form.installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this, &form](QWidget*, QWidget* now) {
+        if (auto* panel = qobject_cast<controls::SkinPanel*>(now); panel && panel->window() == &form)
+            panel->setFocusMarkColor(focusMarkColor());
+    });
+}
+
+// The skin's hover colour for section captions of the current section: the
+// colour the skin itself uses to say "this one".
+QColor WindowInteraction::focusMarkColor() const
+{
+    const std::vector<SectionKeys>& sections = m_launcher.skin().sections;
+    const int current = m_launcher.state().CurrentSection - 1;
+    if (current >= 0 && current < static_cast<int>(sections.size()))
+        return toQColor(sections[static_cast<size_t>(current)].hoverColor);
+    return sections.empty() ? QColor(Qt::white) : toQColor(sections.front().hoverColor);
+}
+
+bool WindowInteraction::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_launcher.form() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (windowKey(key->key(), key->modifiers() & ~Qt::KeypadModifier))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool WindowInteraction::windowKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {
+        stepSection(key == Qt::Key_PageDown ? 1 : -1);
+        return true;
+    }
+    if (modifiers == Qt::NoModifier && key == Qt::Key_Escape) {
+        toggleShade();
+        return true;
+    }
+    return false;
+}
+
+// Presses the next or previous section button that has a folder behind it,
+// wrapping round, so the switch looks and sounds as a click on it would.
+void WindowInteraction::stepSection(int direction)
+{
+    if (m_launcher.state().ShadedFlag != 0)
+        return;
+    const SkinnedControls& controls = m_launcher.form().controls();
+    const int count = std::min<int>({kMaxSections, static_cast<int>(m_launcher.skin().sections.size()),
+                                     m_launcher.library().SectionFolderCount()});
+    if (count <= 1)
+        return;
+    const int current = std::clamp(m_launcher.state().CurrentSection - 1, 0, count - 1);
+    const int next = (current + direction + count) % count;
+    controls::SkinPanel& section = *controls.SSPanel1[static_cast<size_t>(next)];
+    section.pressByKeyboard();
+    section.setFocus(Qt::OtherFocusReason);
+}
+
+// The shade strip's and the rolled-up window's own double-click answers.
+void WindowInteraction::toggleShade()
+{
+    if (m_launcher.state().ShadedFlag != 0) {
+        m_launcher.RollDown();
+        return;
+    }
+    if (m_launcher.skin().shading.shadingSize() > 0)
+        m_launcher.RollUp();
 }
 
 // Every pointer event of `panel`, as the button logic names them.

@@ -71,6 +71,13 @@ private:
     void playSound(const WindowStep& step);
     void exitProgram();
 
+    void makeKeyboardButtons();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool windowKey(int key, Qt::KeyboardModifiers modifiers);
+    void stepSection(int direction);
+    void toggleShade();
+    QColor focusMarkColor() const;
+
     void ClockTimerTick();
     void Timer2Tick();
 

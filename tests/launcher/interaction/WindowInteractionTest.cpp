@@ -16,13 +16,16 @@
 #include "support/RegisteredServers.h"
 #include "support/TempFolder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTime>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 using namespace launcher;
 using testsupport::TempFolder;
@@ -571,4 +574,184 @@ TEST_F(WindowInteractionTest, HoverRepaintsOnlyTheButtonItTouches)
     leave(button(0));
     EXPECT_TRUE(QTest::qWaitFor([&] { return touched.count > 1; }, 2000));
     EXPECT_EQ(others.count, 0);
+}
+
+namespace {
+
+std::vector<QWidget*> visibleKeyboardButtons(SkinnedControls& controls)
+{
+    std::vector<QWidget*> buttons;
+    for (controls::SkinPanel* panel : controls.SSButton)
+        if (panel->isVisible())
+            buttons.push_back(panel);
+    for (controls::SkinPanel* panel : controls.SSPanel1)
+        if (panel->isVisible())
+            buttons.push_back(panel);
+    for (int i = 0; i < kActionButtonCount; ++i)
+        if (controls.actionButton(i)->isVisible())
+            buttons.push_back(controls.actionButton(i));
+    return buttons;
+}
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+} // namespace
+
+class WindowKeyboardTest : public WindowInteractionTest {
+protected:
+    QuorvexForm& showActive()
+    {
+        start();
+        QuorvexForm& form = launcher->form();
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        return form;
+    }
+};
+
+TEST_F(WindowKeyboardTest, TabAndArrowsReachEveryVisibleButtonAndComeRound)
+{
+    showActive();
+    const std::vector<QWidget*> buttons = visibleKeyboardButtons(controls());
+    ASSERT_GE(buttons.size(), 2u + 6u + 3u);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left}) {
+        buttons.front()->setFocus(Qt::OtherFocusReason);
+        std::set<QWidget*> reached;
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            reached.insert(QApplication::focusWidget());
+            pressKey(key);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), buttons.front()) << key;
+        EXPECT_EQ(reached, std::set<QWidget*>(buttons.begin(), buttons.end())) << key;
+    }
+    // The drag surface, the shade strip and hidden buttons never take focus.
+    for (QWidget* other : std::initializer_list<QWidget*>{&launcher->form().surface(), controls().shading, &button(2)})
+        EXPECT_TRUE(other->focusPolicy() == Qt::NoFocus || !other->isVisible());
+}
+
+TEST_F(WindowKeyboardTest, EnterAndSpacePressTheFocusedButtonAsAClickWould)
+{
+    showActive();
+    button(1).setFocus(Qt::OtherFocusReason);
+    pressKey(Qt::Key_Return);
+    ASSERT_EQ(shell.calls().size(), 1u);
+    EXPECT_EQ(shell.calls()[0].kind, platform::RecordingShell::Kind::Document);
+    EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "tap.wav"}, {Mode::Async, "lift.wav"}}));
+    // The shortcut is opened by the button's own path: the released look.
+    EXPECT_TRUE(samePicture(button(1).backgroundPicture(), buttonImage(1, "Button4")));
+
+    section(1).setFocus(Qt::OtherFocusReason);
+    pressKey(Qt::Key_Space);
+    EXPECT_EQ(launcher->state().CurrentSection, 2);
+    EXPECT_EQ(launcher->launchButtons().VisibleButtonCount, 1);
+
+    // A modified Enter is not a press.
+    button(0).setFocus(Qt::OtherFocusReason);
+    shell.clear();
+    pressKey(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_TRUE(shell.calls().empty());
+}
+
+TEST_F(WindowKeyboardTest, CtrlPageKeysSwitchBetweenSectionsWithFoldersOnly)
+{
+    showActive();
+    button(0).setFocus(Qt::OtherFocusReason);
+    struct Step {
+        Qt::Key key;
+        int section;
+    };
+    // Two folders: paging wraps round them and never lands on the empty four.
+    for (const Step& step : {Step{Qt::Key_PageDown, 2}, Step{Qt::Key_PageDown, 1}, Step{Qt::Key_PageUp, 2},
+                             Step{Qt::Key_PageUp, 1}}) {
+        pressKey(step.key, Qt::ControlModifier);
+        EXPECT_EQ(launcher->state().CurrentSection, step.section) << step.key;
+        EXPECT_EQ(QApplication::focusWidget(), &section(step.section - 1));
+    }
+    // Without Ctrl the page keys do nothing.
+    pressKey(Qt::Key_PageDown);
+    EXPECT_EQ(launcher->state().CurrentSection, 1);
+}
+
+TEST_F(WindowKeyboardTest, EscapeRollsTheWindowUpAndDownThroughTheShade)
+{
+    QuorvexForm& form = showActive();
+    const QSize fullSize = form.size();
+    button(0).setFocus(Qt::OtherFocusReason);
+    pressKey(Qt::Key_Escape);
+    EXPECT_EQ(launcher->state().ShadedFlag, -1);
+    EXPECT_EQ(form.size(), launcher->Picture3().size());
+    EXPECT_TRUE(button(0).isHidden());
+    pressKey(Qt::Key_Escape);
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+    EXPECT_EQ(form.size(), fullSize);
+    EXPECT_EQ(sounds.calls(), heard({{Mode::Async, "roll-up.wav"}, {Mode::Async, "roll-down.wav"}}));
+}
+
+TEST_F(WindowKeyboardTest, EscapeDoesNothingWithoutAShadeStrip)
+{
+    setSkinValue("Shading", "Width", "0");
+    setSkinValue("Shading", "Height", "0");
+    QuorvexForm& form = showActive();
+    const QSize fullSize = form.size();
+    button(0).setFocus(Qt::OtherFocusReason);
+    pressKey(Qt::Key_Escape);
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+    EXPECT_EQ(form.size(), fullSize);
+}
+
+TEST_F(WindowKeyboardTest, EveryVisibleButtonIsANamedAccessibleObject)
+{
+    showActive();
+    for (QWidget* widget : visibleKeyboardButtons(controls())) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        const bool isSection = std::ranges::find(controls().SSPanel1, widget) != controls().SSPanel1.end();
+        EXPECT_EQ(accessible->role(), isSection ? QAccessible::PageTab : QAccessible::Button);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << widget;
+        EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip());
+        EXPECT_TRUE(accessible->state().focusable);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&section(0))->text(QAccessible::Name), "Alpha");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(controls().SSExit)->text(QAccessible::Name), "Exit");
+    QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(controls().Clock);
+    EXPECT_EQ(clock->role(), QAccessible::StaticText);
+    EXPECT_EQ(clock->text(QAccessible::Name), "Clock");
+
+    // The press action launches as a click does.
+    QAccessibleInterface* launch = QAccessible::queryAccessibleInterface(&button(0));
+    ASSERT_NE(launch->actionInterface(), nullptr);
+    launch->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(shell.calls().size(), 1u);
+}
+
+TEST_F(WindowKeyboardTest, FocusedButtonWearsAnOutlineInTheSectionsHoverColour)
+{
+    showActive();
+    controls::SkinPanel& b = button(0);
+    const QColor hover = color(launcher->skin().sections[0].hoverColor);
+    const QPoint edge(0, b.height() / 2);
+    section(2).setFocus(Qt::OtherFocusReason);
+    const QImage unfocused = b.grab().toImage();
+    b.setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(b.hasFocus());
+    const QImage focused = b.grab().toImage();
+    EXPECT_EQ(focused.pixelColor(edge), hover);
+    EXPECT_EQ(focused.pixelColor(edge + QPoint(1, 0)), hover);
+    EXPECT_NE(focused, unfocused);
+    // The middle stays as the skin draws it.
+    EXPECT_EQ(focused.pixelColor(b.rect().center()), unfocused.pixelColor(b.rect().center()));
+
+    // Focus from a click or the window coming to the front shows no mark
+    // until a key is used.
+    section(2).setFocus(Qt::OtherFocusReason);
+    b.setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(b.grab().toImage(), unfocused);
+    QTest::keyClick(&b, Qt::Key_Return);
+    EXPECT_EQ(b.grab().toImage().pixelColor(edge), hover);
 }
