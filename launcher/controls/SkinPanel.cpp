@@ -94,6 +94,12 @@ void installAccessibleFactoryOnce()
 
 constexpr int kFocusMarkWidth = 2;
 
+// Set by the keys that move or use the focus, cleared by a click: the focus
+// mark shows only while the user works the buttons with the keyboard. Qt
+// also moves the focus by itself (a focused button hidden by the shade), and
+// that must not make a mark appear for a pointer user.
+bool keyboardNavigating = false;
+
 } // namespace
 
 SkinPanel::SkinPanel(QWidget* parent)
@@ -386,10 +392,22 @@ void SkinPanel::setFocusMarkColor(const QColor& color)
 
 void SkinPanel::showFocusMark()
 {
+    keyboardNavigating = true;
     if (m_focusMarkShown)
         return;
     m_focusMarkShown = true;
     update();
+}
+
+bool SkinPanel::event(QEvent* event)
+{
+    // Tab never reaches keyPressEvent: QWidget moves the focus in event().
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            keyboardNavigating = true;
+    }
+    return QWidget::event(event);
 }
 
 void SkinPanel::keyPressEvent(QKeyEvent* event)
@@ -406,10 +424,12 @@ void SkinPanel::keyPressEvent(QKeyEvent* event)
             return;
         case Qt::Key_Right:
         case Qt::Key_Down:
+            keyboardNavigating = true;
             focusNextChild();
             return;
         case Qt::Key_Left:
         case Qt::Key_Up:
+            keyboardNavigating = true;
             focusPreviousChild();
             return;
         default:
@@ -424,8 +444,8 @@ void SkinPanel::focusInEvent(QFocusEvent* event)
     // Only focus the keyboard moved shows: a click, or the window coming to
     // the front, leaves the skin's look untouched.
     const Qt::FocusReason reason = event->reason();
-    m_focusMarkShown = reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
-                       && reason != Qt::PopupFocusReason;
+    m_focusMarkShown = keyboardNavigating && reason != Qt::MouseFocusReason
+                       && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
     update();
     QWidget::focusInEvent(event);
 }
@@ -475,6 +495,7 @@ QPointF SkinPanel::pointerTwips() const
 
 void SkinPanel::mousePressEvent(QMouseEvent* event)
 {
+    keyboardNavigating = false;
     const QPointF at = twipsFromPixels(event->position());
     emit mouseDown(mouseButtonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }

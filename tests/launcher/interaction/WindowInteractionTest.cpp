@@ -730,28 +730,33 @@ TEST_F(WindowKeyboardTest, EveryVisibleButtonIsANamedAccessibleObject)
     EXPECT_EQ(shell.calls().size(), 1u);
 }
 
-TEST_F(WindowKeyboardTest, FocusedButtonWearsAnOutlineInTheSectionsHoverColour)
+TEST_F(WindowKeyboardTest, FocusedButtonWearsAnOutlineInTheSectionsHoverColourOnlyForTheKeyboard)
 {
     showActive();
     controls::SkinPanel& b = button(0);
     const QColor hover = color(launcher->skin().sections[0].hoverColor);
     const QPoint edge(0, b.height() / 2);
-    section(2).setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(&section(2), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     const QImage unfocused = b.grab().toImage();
-    b.setFocus(Qt::OtherFocusReason);
+
+    // Focus from a click, or moved by Qt itself, shows no mark.
+    b.setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(b.grab().toImage(), unfocused);
+    section(2).setFocus(Qt::OtherFocusReason);
+    b.setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(b.grab().toImage(), unfocused);
+
+    pressKey(Qt::Key_Right);
+    pressKey(Qt::Key_Left);
     ASSERT_TRUE(b.hasFocus());
     const QImage focused = b.grab().toImage();
     EXPECT_EQ(focused.pixelColor(edge), hover);
     EXPECT_EQ(focused.pixelColor(edge + QPoint(1, 0)), hover);
-    EXPECT_NE(focused, unfocused);
     // The middle stays as the skin draws it.
     EXPECT_EQ(focused.pixelColor(b.rect().center()), unfocused.pixelColor(b.rect().center()));
 
-    // Focus from a click or the window coming to the front shows no mark
-    // until a key is used.
-    section(2).setFocus(Qt::OtherFocusReason);
-    b.setFocus(Qt::MouseFocusReason);
+    // A click ends the keyboard's marks.
+    QTest::mouseClick(&section(2), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    b.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(b.grab().toImage(), unfocused);
-    QTest::keyClick(&b, Qt::Key_Return);
-    EXPECT_EQ(b.grab().toImage().pixelColor(edge), hover);
 }
