@@ -84,7 +84,7 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
     }
 }
 
-// Tab and the arrows walk the buttons in the order they were made: launch
+// Tab and the arrows walk the buttons in this order: launch
 // buttons, sections, then the action buttons. Window keys (section paging,
 // the shade) reach the form from whichever button holds the focus, or from
 // the form itself while the window is rolled up and no button shows.
@@ -103,6 +103,20 @@ void WindowInteraction::makeKeyboardButtons()
         button.setKeyboardButton(QAccessible::Button);
         button.setAccessibleName(QString::fromLatin1(name));
     }
+    // The panels were made sections first; the shortcuts are what a user
+    // comes for, so the focus starts on them.
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (controls::SkinPanel* button : controls.SSButton)
+        chain(button);
+    for (controls::SkinPanel* section : controls.SSPanel1)
+        chain(section);
+    for (ActionButton which : {ActionButton::Exit, ActionButton::Shortcut, ActionButton::Skin})
+        chain(controls.actionButton(static_cast<int>(which)));
     controls.Clock->setAccessibleName(QStringLiteral("Clock"));
     form.installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this, &form](QWidget*, QWidget* now) {

@@ -620,6 +620,12 @@ TEST_F(WindowKeyboardTest, TabAndArrowsReachEveryVisibleButtonAndComeRound)
     showActive();
     const std::vector<QWidget*> buttons = visibleKeyboardButtons(controls());
     ASSERT_GE(buttons.size(), 2u + 6u + 3u);
+    // The window comes up with its first launch button focused; the
+    // sections follow the launch buttons.
+    EXPECT_EQ(QApplication::focusWidget(), &button(0));
+    button(1).setFocus(Qt::OtherFocusReason);
+    pressKey(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &section(0));
     for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab, Qt::Key_Left}) {
         buttons.front()->setFocus(Qt::OtherFocusReason);
         std::set<QWidget*> reached;
