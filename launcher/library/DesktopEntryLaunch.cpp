@@ -1,12 +1,12 @@
 #include "launcher/library/DesktopEntryLaunch.h"
 
 #include "launcher/library/ShortcutNames.h"
+#include "platform/files/ExecutableFile.h"
 
 #include <QStandardPaths>
 #include <QString>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace launcher {
 namespace {
@@ -24,7 +24,7 @@ std::string resolveProgram(const std::string& entryPath, const std::string& writ
     const std::string program = isBareName(written)
                                     ? QStandardPaths::findExecutable(QString::fromStdString(written)).toStdString()
                                     : absoluteFromShortcut(entryPath, written);
-    return !program.empty() && isExecutableFile(program) ? program : std::string();
+    return !program.empty() && platform::isExecutableFile(program) ? program : std::string();
 }
 
 struct Terminal {
@@ -66,12 +66,6 @@ std::string absoluteFromShortcut(const std::string& shortcutPath, const std::str
     if (path.empty() || given.is_absolute())
         return path;
     return (fs::path(shortcutPath).parent_path() / given).lexically_normal().string();
-}
-
-bool isExecutableFile(const std::string& path)
-{
-    std::error_code error;
-    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
 }
 
 DesktopLaunchPlan planDesktopLaunch(const platform::DesktopEntry& entry, const std::string& entryPath,

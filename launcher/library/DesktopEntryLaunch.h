@@ -33,7 +33,4 @@ DesktopLaunchPlan planDesktopLaunch(const platform::DesktopEntry& entry, const s
 // absolute once, the path checked is the path started.
 std::string absoluteFromShortcut(const std::string& shortcutPath, const std::string& path);
 
-// True for a regular file this user may execute.
-bool isExecutableFile(const std::string& path);
-
 } // namespace launcher

@@ -4,6 +4,7 @@
 #include "launcher/library/ShortcutNames.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
+#include "platform/files/ExecutableFile.h"
 #include "platform/shortcuts/DesktopEntry.h"
 #include "platform/shortcuts/InternetShortcut.h"
 #include "platform/shortcuts/LinkFile.h"
@@ -197,7 +198,7 @@ LaunchResult ShortcutLauncher::openLink(const std::string& linkPath, const std::
     }
     pause(100);
     const platform::WindowState windowState = windowStateOf(m_record.LinkShowCommand);
-    if (isExecutableFile(target))
+    if (platform::isExecutableFile(target))
         return started(m_shell.startProgram(target, arguments, workingFolder, windowState), 1000);
     return started(m_shell.openDocument(target, {}, workingFolder, windowState), 1000);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
+#include "platform/files/ExecutableFile.h"
 #include "platform/shortcuts/DesktopEntry.h"
 #include "platform/shortcuts/LinkFile.h"
 
@@ -9,7 +10,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -26,7 +26,7 @@ std::string contentTypeIconName(const std::string& path, bool (*hasIcon)(const s
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (std::filesystem::is_directory(status))
         return kFolderIconName;
-    if (std::filesystem::is_regular_file(status) && ::access(path.c_str(), X_OK) == 0)
+    if (isExecutableFile(path))
         return kProgramIconName;
 
     // Only a regular file's content is looked at: a FIFO would block the

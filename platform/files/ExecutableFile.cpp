@@ -1,0 +1,14 @@
+#include "platform/files/ExecutableFile.h"
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace platform {
+
+bool isExecutableFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+}
+
+} // namespace platform
