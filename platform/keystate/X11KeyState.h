@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/keystate/KeyStateService.h"
-#include "platform/keystate/X11Keysyms.h"
 
 #include <memory>
 #include <string>

@@ -1,5 +1,6 @@
 #include "hotkey/pages/MaskKeyList.h"
 #include "platform/keystate/X11KeyState.h"
+#include "platform/keystate/X11Keysyms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "platform/keystate/X11KeyState.h"
+#include "platform/keystate/X11Keysyms.h"
 
 #include <X11/keysym.h>
 
