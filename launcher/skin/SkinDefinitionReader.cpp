@@ -178,6 +178,7 @@ void readStyle(SkinKeyReader& keys, int index, StyleKeys& style)
 
 SkinReadResult ReadSkinDefinition(platform::ProfileStore& store, const std::string& iniPath)
 {
+    const platform::ProfileReadBurst burst(store);
     SkinReadResult result;
     SkinDefinition& skin = result.definition;
     SkinKeyReader keys(store, iniPath, result.corrections);

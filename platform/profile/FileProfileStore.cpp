@@ -26,7 +26,8 @@ const ProfileDocument* FileProfileStore::load(const fs::path& path, std::string*
         return fail("cannot read " + path.string() + ": " + std::strerror(errno));
 
     auto cached = m_cache.find(path.string());
-    if (cached != m_cache.end() && cached->second.settled && cached->second.stamp == *stamp)
+    if (cached != m_cache.end() && cached->second.stamp == *stamp
+        && (cached->second.settled || (m_burst != 0 && cached->second.burst == m_burst)))
         return &cached->second.document;
 
     const timespec readStart = wallClockNow();
@@ -44,13 +45,27 @@ const ProfileDocument* FileProfileStore::load(const fs::path& path, std::string*
         // The same text again: keep the document, whose index is built.
         cached->second.stamp = *stamp;
         cached->second.settled = settled;
+        cached->second.burst = m_burst;
         return &cached->second.document;
     }
     Cached& entry = m_cache[path.string()];
     entry.stamp = *stamp;
     entry.settled = settled;
+    entry.burst = m_burst;
     entry.document = ProfileDocument(std::move(decoded.text));
     return &entry.document;
+}
+
+void FileProfileStore::beginReadBurst()
+{
+    if (m_burstDepth++ == 0)
+        m_burst = ++m_burstsBegun;
+}
+
+void FileProfileStore::endReadBurst()
+{
+    if (--m_burstDepth == 0)
+        m_burst = 0;
 }
 
 std::optional<std::string> FileProfileStore::read(const std::string& file, std::string_view section,

@@ -26,6 +26,24 @@ public:
     // message naming the file (missing, not a regular file, no permission,
     // too large...). Reads of such a file see no values.
     virtual std::string readProblem(const std::string& file) = 0;
+
+    // Between these, the caller reads many keys as one snapshot (a whole
+    // skin), so a store may check each file against the disk once rather
+    // than on every key. Calls nest.
+    virtual void beginReadBurst() {}
+    virtual void endReadBurst() {}
+};
+
+// Marks a read burst for the lifetime of the object.
+class ProfileReadBurst {
+public:
+    explicit ProfileReadBurst(ProfileStore& store) : m_store(store) { m_store.beginReadBurst(); }
+    ~ProfileReadBurst() { m_store.endReadBurst(); }
+    ProfileReadBurst(const ProfileReadBurst&) = delete;
+    ProfileReadBurst& operator=(const ProfileReadBurst&) = delete;
+
+private:
+    ProfileStore& m_store;
 };
 
 } // namespace platform

@@ -189,6 +189,34 @@ TEST(FileProfileStore, ASameSizeRewriteInTheSameTickIsSeen)
     }
 }
 
+// A read burst may serve a just-written file from one read, but a changed
+// stamp is still seen within it, and once it ends every read checks again.
+TEST(FileProfileStore, AReadBurstStillSeesChangesAndEndsCleanly)
+{
+    TempFolder folder;
+    const std::string file = folder.str() + "s.ini";
+    FileProfileStore store;
+    folder.write("s.ini", "[A]\nk=10\n");
+    {
+        platform::ProfileReadBurst burst(store);
+        platform::ProfileReadBurst nested(store);
+        ASSERT_EQ(store.read(file, "A", "k"), "10");
+        folder.write("s.ini", "[A]\nk=123\n");
+        EXPECT_EQ(store.read(file, "A", "k"), "123");
+    }
+    for (int round = 0; round < 5; ++round) {
+        const std::string after = std::to_string(500 + round);
+        folder.write("s.ini", "[A]\nk=456\n");
+        ASSERT_EQ(store.read(file, "A", "k"), "456");
+        struct stat status {};
+        ::stat(file.c_str(), &status);
+        folder.write("s.ini", "[A]\nk=" + after + "\n");
+        const timespec sameTimes[2] = {status.st_atim, status.st_mtim};
+        ::utimensat(AT_FDCWD, file.c_str(), sameTimes, 0);
+        EXPECT_EQ(store.read(file, "A", "k"), after);
+    }
+}
+
 TEST(FileProfileStore, LineBreaksAndNulAreRefusedAndTheFileKept)
 {
     TempFolder folder;
