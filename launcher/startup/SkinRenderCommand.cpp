@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -83,9 +84,9 @@ std::string skinNameOf(const std::string& skinFolder)
     return path.filename().string();
 }
 
-// Stops whatever runs on a timer (clock, film loops), so the window stays
-// at the look it has right after loading plus the fixed clock.
-void freezeAnimation(Launcher& launcher)
+// The clock shows a fixed time, so renders of one skin compare equal. The
+// film loop needs nothing: no timer has ticked yet, so it shows its first frame.
+void showPreviewTime(Launcher& launcher)
 {
     if (launcher.skin().clock.hasClock())
         launcher.form().controls().Clock->setText(
@@ -208,7 +209,7 @@ QImage RenderSkin(Services services, const SkinRenderRequest& request, std::stri
     }
     if (request.shaded)
         launcher.RollUp();
-    freezeAnimation(launcher);
+    showPreviewTime(launcher);
     QCoreApplication::processEvents();
 
     QWidget& window = launcher.form();
@@ -220,10 +221,11 @@ QImage RenderSkin(Services services, const SkinRenderRequest& request, std::stri
     if (!outline.isEmpty()) {
         QImage cut(image.size(), QImage::Format_ARGB32);
         cut.fill(Qt::transparent);
-        for (const QRect& rect : outline)
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                for (int x = rect.left(); x <= rect.right(); ++x)
-                    cut.setPixel(x, y, image.pixel(x, y));
+        QPainter painter(&cut);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setClipRegion(outline);
+        painter.drawImage(0, 0, image);
+        painter.end();
         image = cut;
     }
     if (request.width > 0)
