@@ -82,3 +82,13 @@ function(quorvex_add_script_test)
     LABELS "e2e;${ARG_LABELS}"
     ENVIRONMENT "QUORVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QUORVEX_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+
+# quorvex_add_weston_test(NAME <name> SCRIPT <file> [TIMEOUT s])
+# An end-to-end test on a Wayland desktop (tests/support/weston-session.sh),
+# labelled `wayland` so that it can be run or left out on its own. It is
+# skipped, not failed, where Weston cannot start.
+function(quorvex_add_weston_test)
+  cmake_parse_arguments(ARG "" "NAME;SCRIPT;TIMEOUT" "" ${ARGN})
+  quorvex_add_script_test(NAME ${ARG_NAME} SCRIPT ${ARG_SCRIPT} TIMEOUT ${ARG_TIMEOUT} LABELS wayland)
+  set_tests_properties(${ARG_NAME} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb openbox xdotool x11-utils x11-apps wmctrl imagemagick
   x11-xserver-utils xserver-xephyr
+  weston xwayland qt6-wayland
   fonts-dejavu-core xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme
   appstream desktop-file-utils
 )

@@ -51,24 +51,36 @@ e2e_geometry() {
 # `e2e_launcher_prefix` (say, one that switches user) runs it.
 e2e_launcher_prefix=()
 e2e_start_launcher() {
+  e2e_run_launcher "$1"
+  window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window; stderr: $(cat "$1/stderr.log")"
+}
+
+# e2e_run_launcher APP: starts the launcher as e2e_start_launcher does, but
+# does not wait for a window. Sets `launcher`.
+e2e_run_launcher() {
   QUORVEX_PAUSE_SCALE=${QUORVEX_PAUSE_SCALE:-0.1} QUORVEX_CLASSES_ROOT=$1/classes-root.ini \
     "${e2e_launcher_prefix[@]}" "$1/quorvex" >"$1/stdout.log" 2>"$1/stderr.log" &
   launcher=$!
   e2e_launcher_folder=$1
-  window=$(x11_wait_window Quorvex 30) || e2e_fail "no launcher window; stderr: $(cat "$1/stderr.log")"
 }
 
 # e2e_stop_launcher: closes the launcher's window and waits for it to end.
-# A launcher that does not end within 30 s fails the test with its stderr
-# instead of hanging it until CTest's time-out, which would say nothing.
 e2e_stop_launcher() {
+  e2e_stop_launcher_with wmctrl -c Quorvex
+}
+
+# e2e_stop_launcher_with COMMAND...: asks the launcher to close with COMMAND
+# and waits for it to end. A launcher that does not end within 30 s fails
+# the test with its stderr instead of hanging it until CTest's time-out,
+# which would say nothing.
+e2e_stop_launcher_with() {
   local i
-  wmctrl -c Quorvex 2>/dev/null || true
+  "$@" 2>/dev/null || true
   for i in $(seq 1 300); do
     kill -0 "$launcher" 2>/dev/null || break
     # On a busy machine the first request can reach a window that the
     # window manager has not finished taking on; ask once more.
-    [ "$i" -eq 100 ] && { wmctrl -c Quorvex 2>/dev/null || true; }
+    [ "$i" -eq 100 ] && { "$@" 2>/dev/null || true; }
     sleep 0.1
   done
   if kill -0 "$launcher" 2>/dev/null; then
