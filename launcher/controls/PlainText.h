@@ -18,4 +18,12 @@ QLabel& makePlainText(QLabel& label);
 // shows it literally, blanks included.
 QString plainToolTip(const QString& text);
 
+// What a tool tip says, as plain text without the blanks round it: the
+// description screen readers get, which must not read out markup.
+QString toolTipText(const QString& toolTip);
+
+// A caption for a button or check box that shows every "&" of a name as it
+// is written, instead of taking it for a keyboard mnemonic.
+QString literalCaption(const QString& text);
+
 } // namespace controls

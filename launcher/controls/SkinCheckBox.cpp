@@ -1,5 +1,7 @@
 #include "launcher/controls/SkinCheckBox.h"
 
+#include "launcher/controls/PlainText.h"
+
 namespace controls {
 
 SkinCheckBox::SkinCheckBox(QWidget* parent)
@@ -16,6 +18,12 @@ SkinCheckBox::SkinCheckBox(QWidget* parent)
 void SkinCheckBox::setValue(int value)
 {
     setChecked(value != 0);
+}
+
+void SkinCheckBox::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    setText(literalCaption(caption));
 }
 
 } // namespace controls

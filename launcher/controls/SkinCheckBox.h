@@ -19,12 +19,16 @@ public:
     // the user changes a setting.
     void setValue(int value);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    // Shown as written: an "&" in a skin's name is no keyboard mnemonic.
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
 
 signals:
     // The user toggled the box; `value` is the new state, 0 or 1.
     void valueClicked(int value);
+
+private:
+    QString m_caption;
 };
 
 } // namespace controls

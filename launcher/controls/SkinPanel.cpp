@@ -2,6 +2,7 @@
 
 #include "launcher/controls/MaskColour.h"
 #include "launcher/controls/MaskedPixmapCache.h"
+#include "launcher/controls/PlainText.h"
 #include "launcher/controls/Twips.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,15 @@ public:
     // Asked each time: the interface may be made before the launcher tells
     // the panel what it is.
     QAccessible::Role role() const override { return static_cast<SkinPanel*>(widget())->accessibleRole(); }
+
+    // The tool tip as its window shows it: the markup that keeps a name
+    // literal there is no part of what a screen reader should say.
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+            return toolTipText(widget()->toolTip());
+        return QAccessibleWidget::text(which);
+    }
 
     QStringList actionNames() const override
     {

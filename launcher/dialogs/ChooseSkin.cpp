@@ -2,8 +2,9 @@
 
 #include "launcher/config/IniValues.h"
 #include "launcher/config/SkinFolders.h"
-#include "launcher/controls/SkinCheckBox.h"
+#include "launcher/controls/DialogKeys.h"
 #include "launcher/controls/PlainText.h"
+#include "launcher/controls/SkinCheckBox.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/skin/SkinPictures.h"
 #include "platform/desktop/AutostartEntry.h"
@@ -23,6 +24,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace launcher {
 
@@ -38,6 +40,11 @@ std::string trimmed(const std::string& text)
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+QString hotkeyButtonCaption(const std::string& skin)
+{
+    return controls::literalCaption(QString::fromStdString("Change " + skin + "'s Hotkey"));
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
@@ -93,6 +100,8 @@ void ChooseSkin::buildControls()
 {
     m_list1 = new QListWidget(this);
     m_list1->setObjectName("List1");
+    // No caption stands next to the list; a screen reader still says what it holds.
+    m_list1->setAccessibleName("Skins");
     m_list1->setGeometry(12, 12, 152, 338);
     connect(m_list1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -114,8 +123,10 @@ void ChooseSkin::buildControls()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     m_skinName->setFont(bold);
-    makeLabel(this, "Label1", "Description:", {316, 36, 196, 16});
+    auto* descCaption = makeLabel(this, "Label1", "Description:", {316, 36, 196, 16});
     m_desc = makeLabel(this, "Desc", {}, {316, 54, 196, 56});
+    // The caption is what a screen reader names the value by.
+    descCaption->setBuddy(m_desc);
     m_desc->setWordWrap(true);
 
     auto* line = new QFrame(this);
@@ -135,8 +146,9 @@ void ChooseSkin::buildControls()
     };
     int top = 130;
     for (const Row& row : rows) {
-        makeLabel(this, "Label2", row.caption, {176, top, 70, 18});
+        QLabel* caption = makeLabel(this, "Label2", row.caption, {176, top, 70, 18});
         *row.value = makeLabel(this, row.valueName, {}, {250, top, 262, 18});
+        caption->setBuddy(*row.value);
         top += 22;
     }
 
@@ -176,6 +188,14 @@ void ChooseSkin::buildControls()
     m_loginStart->setCaption("Start Quorvex when I log in");
     m_loginStart->setGeometry(12, 432, 500, 22);
     connect(m_loginStart, &controls::SkinCheckBox::valueClicked, this, &ChooseSkin::LoginStartClick);
+
+    // Top to bottom, left to right, as the window reads; the list, where a
+    // skin is picked, takes the focus first.
+    QWidget* const order[] = {m_list1, m_check1, m_check2, m_hotkeyButton, command1, command2, command3, m_loginStart};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // Escape cancels; Enter chooses the selected skin unless a button has the focus.
+    new controls::DialogKeys(*this, [this] { Command3Click(); }, command2);
 }
 
 std::string ChooseSkin::selectedSkin() const
@@ -248,7 +268,7 @@ void ChooseSkin::Form_Activate()
         const std::string name = m_list1->item(row)->text().toStdString();
         if (platform::toLowerAscii(name) == running) {
             m_list1->setCurrentRow(row);
-            m_hotkeyButton->setText(QString::fromStdString("Change " + name + "'s Hotkey"));
+            m_hotkeyButton->setText(hotkeyButtonCaption(name));
         }
     }
 
@@ -265,7 +285,7 @@ void ChooseSkin::List1Changed()
     m_check2->setCaption(QString::fromStdString(name + " should use Sound"));
     m_check2->setValue(static_cast<int>(leadingWholeNumber(skinValue("EnableSound", "1"))));
     showThumbnail(name);
-    m_hotkeyButton->setText(QString::fromStdString("Change " + name + "'s Hotkey"));
+    m_hotkeyButton->setText(hotkeyButtonCaption(name));
 
     const std::pair<QLabel*, const char*> values[] = {
         {m_skinName, "SkinName"},      {m_author, "AuthorName"},        {m_website, "AuthorWebsite"},
@@ -287,6 +307,7 @@ void ChooseSkin::showThumbnail(const std::string& skin)
         platform::reportSkippedFile(decoded.error);
     m_picture1->setPixmap(decoded.image.isNull() ? QPixmap() : QPixmap::fromImage(decoded.image));
     m_picture1->setProperty("source", QString::fromStdString(file));
+    m_picture1->setAccessibleName(QString::fromStdString("Thumbnail of " + skin));
 }
 
 void ChooseSkin::Check1Click(int value)

@@ -1,5 +1,6 @@
 #include "launcher/dialogs/Helper.h"
 
+#include "launcher/controls/DialogKeys.h"
 #include "launcher/controls/PlainText.h"
 
 #include <QLabel>
@@ -65,6 +66,8 @@ Helper::Helper(DialogHooks hooks, QWidget* parent)
         paragraph->setFont(small);
         paragraph->setContentsMargins(12, 0, 0, 2);
         layout->addWidget(paragraph);
+        // A screen reader names each paragraph by its heading.
+        heading->setBuddy(paragraph);
     }
     layout->addStretch();
 
@@ -74,6 +77,8 @@ Helper::Helper(DialogHooks hooks, QWidget* parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Helper::Command1Click);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    // Ok is the only control, so it has the focus: Enter, Space and Escape all close.
+    new controls::DialogKeys(*this, [this] { Command1Click(); }, ok);
 }
 
 void Helper::Command1Click()

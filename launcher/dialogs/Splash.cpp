@@ -1,5 +1,6 @@
 #include "launcher/dialogs/Splash.h"
 
+#include "launcher/controls/DialogKeys.h"
 #include "launcher/controls/PlainText.h"
 #include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/PictureOutline.h"
@@ -88,6 +89,12 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     m_command1->setVisible(about);
     // The status line belongs to start-up; it would sit under the Help button.
     m_status->setVisible(!about);
+    if (about) {
+        // The picture says what this is; a screen reader needs it in words.
+        setAccessibleName("About Quorvex");
+        // Escape closes it as a click does; Enter presses Help, which has the focus.
+        new controls::DialogKeys(*this, [this] { close(); });
+    }
 
     if (m_hooks.OutlineWindow)
         m_hooks.OutlineWindow(*this, m_picture);

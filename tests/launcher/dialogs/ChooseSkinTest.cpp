@@ -6,14 +6,17 @@
 #include "support/ScopedEnvironment.h"
 #include "support/TempFolder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -450,4 +453,100 @@ TEST_F(ChooseSkinTest, LoginStartThatCannotBeWrittenIsReportedAndLeftUnchecked)
     EXPECT_FALSE(box->isChecked());
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_NE(messages.shown()[0].text.find("autostart"), std::string::npos);
+}
+
+class ChooseSkinKeyboardTest : public ChooseSkinTest {
+protected:
+    void SetUp() override
+    {
+        ChooseSkinTest::SetUp();
+        chooser->show();
+        chooser->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(chooser.get()));
+        events.clear();
+    }
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void focus(const char* name) { child<QWidget>(name)->setFocus(Qt::TabFocusReason); }
+};
+
+TEST_F(ChooseSkinKeyboardTest, TabReachesEveryControlInReadingOrderStartingAtTheList)
+{
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "List1");
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        QStringList reached;
+        for (int i = 0; i < 8; ++i) {
+            reached << QApplication::focusWidget()->objectName();
+            press(key);
+        }
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), "List1") << key;
+        QStringList order{"List1", "Check1", "Check2", "HotkeyButton", "Command1", "Command2", "Command3", "LoginStart"};
+        if (key == Qt::Key_Backtab)
+            std::reverse(order.begin() + 1, order.end());
+        EXPECT_EQ(reached, order) << key;
+    }
+}
+
+TEST_F(ChooseSkinKeyboardTest, ArrowsPickASkinAndSpaceSetsItsOption)
+{
+    press(Qt::Key_Down);
+    EXPECT_EQ(chooser->selectedSkin(), "gamma");
+    EXPECT_EQ(child<controls::SkinCheckBox>("Check2")->caption(), "gamma should use Sound");
+    focus("Check2");
+    press(Qt::Key_Space);
+    EXPECT_EQ(skinValue("gamma", "SkinInfo", "enableSound"), "0");
+}
+
+TEST_F(ChooseSkinKeyboardTest, EnterChoosesTheSelectedSkinUnlessAnotherButtonHasTheFocus)
+{
+    // "How can I create my own skins?" answers its own Enter.
+    focus("Command1");
+    press(Qt::Key_Return);
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "end"), 0);
+
+    focus("List1");
+    press(Qt::Key_Up);
+    press(Qt::Key_Enter);
+    EXPECT_EQ(profiles.read(paths.LauncherIniPath(), "Options", "StartupSkin").value_or(""), "Alpha");
+    EXPECT_EQ(events.back(), "end");
+}
+
+TEST_F(ChooseSkinKeyboardTest, EscapeCancelsFromAnyControl)
+{
+    const std::string before = app.read("skins/beta/beta.ini");
+    focus("Check1");
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(events, std::vector<std::string>{"restore launcher"});
+    EXPECT_EQ(app.read("skins/beta/beta.ini"), before);
+}
+
+TEST_F(ChooseSkinTest, ScreenReadersGetANameForEveryControlAndTheValuesTheirCaptions)
+{
+    app.write("skins/Rock&Roll/Rock&Roll.ini", "[SkinInfo]\nAuthorName=Bo\n");
+    chooser->Form_Activate();
+    select("Rock&Roll");
+    const auto name = [this](const char* control) {
+        return QAccessible::queryAccessibleInterface(child<QWidget>(control))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name("List1"), "Skins");
+    EXPECT_EQ(name("Picture1"), "Thumbnail of Rock&Roll");
+    // An "&" of a skin's name is shown and read as written, not taken for a mnemonic.
+    EXPECT_EQ(name("Check1"), "Rock&Roll is Always on Top");
+    EXPECT_EQ(name("Check2"), "Rock&Roll should use Sound");
+    EXPECT_EQ(name("HotkeyButton"), "Change Rock&Roll's Hotkey");
+    for (QWidget* control : chooser->findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->objectName().toStdString();
+
+    const std::pair<const char*, QString> values[] = {{"Author", "Author:"}, {"Desc", "Description:"},
+                                                      {"hotkey", "Hotkey:"}};
+    for (const auto& [value, caption] : values) {
+        const auto labels = QAccessible::queryAccessibleInterface(child<QWidget>(value))->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << value;
+        EXPECT_EQ(labels[0].first->text(QAccessible::Name), caption) << value;
+    }
+    EXPECT_EQ(name("Author"), "Bo");
 }

@@ -3,8 +3,11 @@
 #include "launcher/dialogs/Message.h"
 #include "launcher/dialogs/Shortcuts.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +63,34 @@ TEST(Helper, OkRestoresTheLaunchersTopmostStateAndCloses)
 
     EXPECT_EQ(events, std::vector<std::string>{"restore launcher"});
     EXPECT_FALSE(helper.isVisible());
+}
+
+TEST(Helper, EnterSpaceAndEscapeCloseItAsOkDoes)
+{
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
+        std::vector<std::string> events;
+        launcher::Helper helper(testsupport::RecordingHooks(events));
+        helper.show();
+        helper.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&helper));
+        ASSERT_EQ(QApplication::focusWidget(), helper.findChild<QPushButton*>("Command1")) << key;
+
+        QTest::keyClick(QApplication::focusWidget(), key);
+
+        EXPECT_EQ(events, std::vector<std::string>{"restore launcher"}) << key;
+        EXPECT_FALSE(helper.isVisible()) << key;
+    }
+}
+
+TEST(Helper, ScreenReadersNameEachParagraphByItsHeading)
+{
+    launcher::Helper helper;
+    for (const launcher::HelperTopic& topic : launcher::kHelperTopics) {
+        const auto labels = QAccessible::queryAccessibleInterface(helper.findChild<QLabel*>(topic.paragraphName))
+                                ->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << topic.paragraphName;
+        EXPECT_EQ(labels[0].first->text(QAccessible::Name), topic.heading);
+    }
 }
 
 TEST(Shortcuts, OpensTheFolderStaysInFrontAndClosesItself)

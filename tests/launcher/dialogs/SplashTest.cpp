@@ -4,6 +4,7 @@
 #include "launcher/dialogs/ScreenFontClass.h"
 #include "launcher/dialogs/Splash.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -102,6 +103,40 @@ TEST(Splash, HelpButtonClosesTheSplashAndLeavesTheHelperInFront)
     EXPECT_TRUE(helper->isVisible());
     EXPECT_EQ(events, (std::vector<std::string>{"Splash topmost", "pause 25", "Helper topmost"}));
     helper->close();
+}
+
+TEST(Splash, AboutWindowWorksFromTheKeyboard)
+{
+    // Escape closes it; Enter presses Help, which has the focus.
+    QPointer<Splash> splash = Splash::showAbout({});
+    splash->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
+    EXPECT_EQ(QApplication::focusWidget(), splash->findChild<QPushButton*>("Command1"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name), "About Quorvex");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull());
+
+    splash = Splash::showAbout({});
+    QPointer<launcher::Helper> helper;
+    QObject::connect(splash, &Splash::helperShown, [&](launcher::Helper* shown) { helper = shown; });
+    splash->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull());
+    ASSERT_FALSE(helper.isNull());
+    helper->close();
+}
+
+TEST(Splash, StartupSplashIgnoresEscape)
+{
+    Splash splash;
+    splash.show();
+    splash.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    EXPECT_TRUE(splash.isVisible());
 }
 
 TEST(Splash, WindowIsCutToTheNonMagentaPartOfItsPicture)
