@@ -364,9 +364,11 @@ void SkinPanel::updateAnimationTimer()
 
 QRect SkinPanel::currentFrameSource() const
 {
-    // In the strip's own pixels. A strip narrower than its frame count has
-    // frames of width 0 and shows nothing.
-    const int frameWidth = m_pictureDrawn.width() / m_frameCount;
+    // In the strip's own pixels. Frames are whole logical pixels wide, so a
+    // high-density strip cuts its frames where the ordinary one does. A strip
+    // narrower than its frame count has frames of width 0 and shows nothing.
+    const int ratio = std::max(1, static_cast<int>(m_pictureDrawn.devicePixelRatio()));
+    const int frameWidth = m_pictureDrawn.width() / ratio / m_frameCount * ratio;
     if (frameWidth <= 0)
         return {};
     return {m_currentFrame * frameWidth, 0, frameWidth, m_pictureDrawn.height()};
@@ -469,6 +471,10 @@ void SkinPanel::focusOutEvent(QFocusEvent* event)
 void SkinPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // Pictures enlarged while drawing (a stretched background, a picture
+    // with no high-density version) keep hard pixel edges: blending would
+    // smear pixel art and mix magenta into edges the outline cuts exactly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (m_backStyle != 0)
         painter.fillRect(rect(), m_backColor);
     if (!m_backgroundDrawn.isNull())

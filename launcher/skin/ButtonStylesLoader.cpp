@@ -24,12 +24,12 @@ SkinLoadErrors LoadButtonStyles(const SkinSource& source, SkinDefinition& skin, 
             // but its absence cannot spoil the skin.
             QPixmap picture;
             if (inUse[static_cast<size_t>(i)]) {
-                SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+                SkinPicture loaded = LoadSkinPicture(source.folder(), file, source.pictureScale);
                 if (loaded.picture.isNull())
                     errors.push_back(loaded.error);
                 picture = std::move(loaded.picture);
             } else {
-                picture = LoadOptionalSkinPicture(source.folder(), file);
+                picture = LoadOptionalSkinPicture(source.folder(), file, source.pictureScale);
             }
             if (!picture.isNull())
                 images.ButtonIL[static_cast<size_t>(i)].add(QString("Button%1").arg(state), picture);

@@ -1,5 +1,6 @@
 #include "launcher/skin/SkinLoaders.h"
 
+#include "launcher/controls/PixelScale.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/skin/SkinDefinitionReader.h"
 #include "launcher/skin/SkinFileNames.h"
@@ -18,7 +19,8 @@ namespace {
 void loadWindowBackgrounds(const SkinSource& source, int count, controls::ImageList& backgrounds)
 {
     for (int n = 0; n < count; ++n) {
-        const QPixmap picture = LoadOptionalSkinPicture(source.folder(), BackgroundFileName(source.skinName, n));
+        const QPixmap picture = LoadOptionalSkinPicture(source.folder(), BackgroundFileName(source.skinName, n),
+                                                        source.pictureScale);
         if (backgrounds.add(QString("Style%1").arg(n), picture) != controls::ImageList::AddResult::Added)
             return;
     }
@@ -29,7 +31,7 @@ void setUpSectionPanel(const SkinSource& source, int index, const SectionKeys& s
 {
     for (int state = 1; state <= kSectionStates; ++state) {
         const std::string file = SectionImageKey(index, state);
-        const SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+        const SkinPicture loaded = LoadSkinPicture(source.folder(), file, source.pictureScale);
         if (loaded.picture.isNull()) {
             errors.push_back(loaded.error);
             continue;
@@ -38,8 +40,9 @@ void setUpSectionPanel(const SkinSource& source, int index, const SectionKeys& s
     }
     const QPixmap normal = pictures.picture(QString::fromStdString(SectionImageKey(index, 1)));
     panel.setBackgroundPicture(section.regionOnly ? QPixmap() : normal);
+    const QSize size = controls::logicalSize(normal);
     panel.setGeometryTwips(section.left * kTwipsPerPixelX, section.top * kTwipsPerPixelY,
-                           normal.width() * kTwipsPerPixelX, normal.height() * kTwipsPerPixelY);
+                           size.width() * kTwipsPerPixelX, size.height() * kTwipsPerPixelY);
     panel.show();
 
     // The caption text is the section's folder name, set when the folders are read.

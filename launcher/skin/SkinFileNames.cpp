@@ -28,4 +28,12 @@ std::string FilmLoopFileName(int number)
     return "FilmLoop" + std::to_string(number) + ".bmp";
 }
 
+std::string DoubleSizeFileName(const std::string& fileName)
+{
+    const std::string::size_type dot = fileName.rfind('.');
+    if (dot == std::string::npos)
+        return fileName + "@2x";
+    return fileName.substr(0, dot) + "@2x" + fileName.substr(dot);
+}
+
 } // namespace launcher

@@ -22,6 +22,10 @@ std::string BackgroundFileName(const std::string& skinName, int number);
 // "FilmLoop1.bmp" … "FilmLoop8.bmp" (number from 1, no padding).
 std::string FilmLoopFileName(int number);
 
+// The double-size partner a skin may ship for high-density screens:
+// "Exit_up@2x.bmp" for "Exit_up.bmp" (the suffix goes before the extension).
+std::string DoubleSizeFileName(const std::string& fileName);
+
 inline constexpr const char* kShadeFileName = "shade.bmp";
 inline constexpr const char* kThumbnailFileName = "thumbnail.bmp";
 inline constexpr const char* kNoThumbnailFileName = "nothumb.bmp";

@@ -19,6 +19,9 @@ struct SkinSource {
     platform::ProfileStore& profiles;
     const AppPaths& paths;
     std::string skinName;
+    // Device pixels per skin pixel the pictures are loaded for (see
+    // PictureScaleForRatio); positions and sizes stay in skin pixels.
+    int pictureScale = 1;
 
     std::string folder() const { return paths.SkinFolder(skinName); }
     std::string iniPath() const { return paths.SkinIniPath(skinName); }

@@ -1,5 +1,6 @@
 #include "launcher/skin/SkinLoaders.h"
 
+#include "launcher/controls/PixelScale.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/skin/SkinDefinitionReader.h"
 #include "launcher/skin/SkinFileNames.h"
@@ -50,7 +51,7 @@ void loadActionButton(const SkinSource& source, int index, const ActionButtonKey
     const ActionButtonFiles& files = kActionButtonFiles[index];
     QPixmap up;
     for (int state = 0; state < 3; ++state) {
-        const SkinPicture loaded = LoadSkinPicture(source.folder(), files.files[state]);
+        const SkinPicture loaded = LoadSkinPicture(source.folder(), files.files[state], source.pictureScale);
         if (loaded.picture.isNull()) {
             errors.push_back(loaded.error);
             continue;
@@ -62,8 +63,9 @@ void loadActionButton(const SkinSource& source, int index, const ActionButtonKey
     }
     if (!keys.regionOnly)
         panel.setBackgroundPicture(images.picture(files.keys[0]));
+    const QSize size = controls::logicalSize(up);
     panel.setGeometryTwips(keys.left * kTwipsPerPixelX, keys.top * kTwipsPerPixelY,
-                           up.width() * kTwipsPerPixelX, up.height() * kTwipsPerPixelY);
+                           size.width() * kTwipsPerPixelX, size.height() * kTwipsPerPixelY);
     panel.setBackStyle(keys.transparency);
     panel.setMaskedBackground(keys.transparency);
     panel.show();
@@ -103,7 +105,7 @@ void setUpFilmLoop(const SkinSource& source, int number, const FilmLoopKeys& loo
         return;
     }
     const std::string file = FilmLoopFileName(number);
-    const SkinPicture loaded = LoadSkinPicture(source.folder(), file);
+    const SkinPicture loaded = LoadSkinPicture(source.folder(), file, source.pictureScale);
     const QPixmap& strip = loaded.picture;
     if (strip.isNull()) {
         errors.push_back(loaded.error);
@@ -114,9 +116,10 @@ void setUpFilmLoop(const SkinSource& source, int number, const FilmLoopKeys& loo
     panel.setFrameCount(loop.frameCount);
     panel.setFrameRate(loop.frameRate);
     panel.setMaskTransparent(loop.useTransparency);
-    const int frameWidthTwips = strip.width() * kTwipsPerPixelX / panel.frameCount();
+    const QSize size = controls::logicalSize(strip);
+    const int frameWidthTwips = size.width() * kTwipsPerPixelX / panel.frameCount();
     panel.setGeometryTwips(loop.left * kTwipsPerPixelX, loop.top * kTwipsPerPixelY, frameWidthTwips,
-                           strip.height() * kTwipsPerPixelY);
+                           size.height() * kTwipsPerPixelY);
     panel.setAnimationEnabled(true);
     panel.show();
 }
@@ -152,7 +155,7 @@ SkinLoadErrors LoadSkinOptions(const SkinSource& source, QSize screenPx, SkinDef
     controls.shading->setVisible(shading.shadingSize() > 0);
 
     // A skin without a shade picture still loads; shading then keeps to the strip.
-    const QPixmap shade = LoadOptionalSkinPicture(source.folder(), kShadeFileName);
+    const QPixmap shade = LoadOptionalSkinPicture(source.folder(), kShadeFileName, source.pictureScale);
     if (!shade.isNull())
         images.ShadeIL.add("ShadeSkin", shade);
 

@@ -1,6 +1,8 @@
 #include "launcher/skin/SkinPictures.h"
 
+#include "launcher/controls/PixelScale.h"
 #include "launcher/skin/BitmapHeader.h"
+#include "launcher/skin/SkinFileNames.h"
 #include "platform/files/BoundedFileReader.h"
 #include "platform/files/CaseInsensitivePath.h"
 
@@ -8,6 +10,8 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -54,18 +58,73 @@ DecodedPicture DecodePictureFile(const std::string& path)
     return {std::move(image), {}, false};
 }
 
-SkinPicture LoadSkinPicture(const std::string& skinFolder, const std::string& fileName)
+int PictureScaleForRatio(double devicePixelRatio)
+{
+    if (!(devicePixelRatio > 1.5))
+        return 1;
+    return static_cast<int>(std::clamp(std::lround(devicePixelRatio), 2L, static_cast<long>(kMaxPictureScale)));
+}
+
+ScaledPicture PictureForScale(const QImage& base, const QImage& doubleSize, int scale,
+                              const std::string& doubleSizePath)
+{
+    ScaledPicture result;
+    if (scale < 2 || base.isNull()) {
+        result.image = base;
+        return result;
+    }
+    QImage source = base;
+    int sourceScale = 1;
+    if (!doubleSize.isNull() && scale % 2 == 0) {
+        if (doubleSize.size() == base.size() * 2) {
+            source = doubleSize;
+            sourceScale = 2;
+        } else {
+            result.warning = "ignoring " + doubleSizePath + ": it is " + std::to_string(doubleSize.width()) + " x " +
+                             std::to_string(doubleSize.height()) + " pixels, not twice the " +
+                             std::to_string(base.width()) + " x " + std::to_string(base.height()) +
+                             " of the picture it doubles";
+        }
+    }
+    const uint64_t scaledPixels = static_cast<uint64_t>(base.width()) * static_cast<uint64_t>(base.height()) *
+                                  static_cast<uint64_t>(scale) * static_cast<uint64_t>(scale);
+    if (scaledPixels > kMaxSkinPicturePixels) {
+        result.image = base;
+        return result;
+    }
+    result.image = controls::scaledNearest(source, scale / sourceScale);
+    result.image.setDevicePixelRatio(scale);
+    return result;
+}
+
+SkinPicture LoadSkinPicture(const std::string& skinFolder, const std::string& fileName, int scale)
 {
     const std::string path = platform::resolveCaseInsensitive(skinFolder + fileName).string();
     DecodedPicture decoded = DecodePictureFile(path);
     if (decoded.image.isNull())
         return {QPixmap(), std::move(decoded.error), decoded.missing};
-    return {QPixmap::fromImage(decoded.image), {}, false};
+    if (scale < 2)
+        return {QPixmap::fromImage(decoded.image), {}, false};
+
+    QImage doubleSize;
+    std::string doubleSizePath;
+    if (scale % 2 == 0) {
+        doubleSizePath = platform::resolveCaseInsensitive(skinFolder + DoubleSizeFileName(fileName)).string();
+        DecodedPicture doubled = DecodePictureFile(doubleSizePath);
+        if (!doubled.missing)
+            platform::reportSkippedFile(doubled.error);
+        doubleSize = std::move(doubled.image);
+    }
+    const ScaledPicture scaled = PictureForScale(decoded.image, doubleSize, scale, doubleSizePath);
+    platform::reportSkippedFile(scaled.warning);
+    QPixmap picture = QPixmap::fromImage(scaled.image);
+    picture.setDevicePixelRatio(scaled.image.devicePixelRatio());
+    return {std::move(picture), {}, false};
 }
 
-QPixmap LoadOptionalSkinPicture(const std::string& skinFolder, const std::string& fileName)
+QPixmap LoadOptionalSkinPicture(const std::string& skinFolder, const std::string& fileName, int scale)
 {
-    SkinPicture loaded = LoadSkinPicture(skinFolder, fileName);
+    SkinPicture loaded = LoadSkinPicture(skinFolder, fileName, scale);
     if (!loaded.missing)
         platform::reportSkippedFile(loaded.error);
     return loaded.picture;

@@ -2,6 +2,7 @@
 
 #include "launcher/config/IniValues.h"
 #include "launcher/config/SkinFolders.h"
+#include "launcher/controls/PixelScale.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/dialogs/Splash.h"
 #include "launcher/skin/SkinFileNames.h"
@@ -180,7 +181,7 @@ StartupResult Launcher::Load()
 
 SkinSource Launcher::skinSource() const
 {
-    return {m_services.profiles, m_paths, m_state.CurrentSkin};
+    return {m_services.profiles, m_paths, m_state.CurrentSkin, PictureScaleForRatio(m_services.screen.devicePixelRatio())};
 }
 
 // A skin missing a picture it cannot do without is refused as a whole, with
@@ -262,7 +263,8 @@ void Launcher::CreateFirstRunFolders()
 
 bool Launcher::LoadSkinBackground()
 {
-    SkinPicture loaded = LoadSkinPicture(m_paths.SkinFolder(m_state.CurrentSkin), m_state.CurrentSkin + ".bmp");
+    const SkinSource source = skinSource();
+    SkinPicture loaded = LoadSkinPicture(source.folder(), BackgroundFileName(source.skinName, 0), source.pictureScale);
     m_picture1 = std::move(loaded.picture);
     if (m_picture1.isNull()) {
         std::fprintf(stderr, "quorvex: cannot load the background: %s\n", loaded.error.c_str());
@@ -274,8 +276,9 @@ bool Launcher::LoadSkinBackground()
 void Launcher::SizeWindowToPicture(const QPixmap& picture)
 {
     // The window is a whole number of pixels and exactly the picture's size.
-    const int widthPx = controls::pixelsFromTwipsX(controls::twipsFromPixelsX(picture.width()));
-    const int heightPx = controls::pixelsFromTwipsY(controls::twipsFromPixelsY(picture.height()));
+    const QSize size = controls::logicalSize(picture);
+    const int widthPx = controls::pixelsFromTwipsX(controls::twipsFromPixelsX(size.width()));
+    const int heightPx = controls::pixelsFromTwipsY(controls::twipsFromPixelsY(size.height()));
     m_form->setFixedSize(widthPx, heightPx);
 }
 

@@ -3,6 +3,7 @@
 // changed behind the launcher's back, section switching and launching.
 #include "launcher/startup/Launcher.h"
 
+#include "launcher/controls/PixelScale.h"
 #include "launcher/controls/PlainText.h"
 #include "launcher/controls/Twips.h"
 #include "launcher/dialogs/Message.h"
@@ -86,8 +87,9 @@ void Launcher::applyLaunchButton(int index, const LaunchButtonView& view)
     button.setBackStyle(view.transparency);
     button.setMaskedBackground(view.transparency);
     button.setBackgroundPicture(view.showStateImage ? up : QPixmap());
-    button.setGeometryTwips(view.leftPx * kTwipsPerPixelX, view.topPx * kTwipsPerPixelY, up.width() * kTwipsPerPixelX,
-                            up.height() * kTwipsPerPixelY);
+    const QSize size = controls::logicalSize(up);
+    button.setGeometryTwips(view.leftPx * kTwipsPerPixelX, view.topPx * kTwipsPerPixelY,
+                            size.width() * kTwipsPerPixelX, size.height() * kTwipsPerPixelY);
 
     const QString caption = QString::fromStdString(view.caption);
     label.hide();

@@ -3,6 +3,7 @@
 #include "launcher/startup/Launcher.h"
 
 #include "launcher/config/IniValues.h"
+#include "launcher/controls/PixelScale.h"
 #include "launcher/window/WindowShade.h"
 
 namespace launcher {
@@ -11,7 +12,18 @@ namespace {
 
 PixelSize sizeOf(const QPixmap& picture)
 {
-    return {picture.width(), picture.height()};
+    const QSize size = controls::logicalSize(picture);
+    return {size.width(), size.height()};
+}
+
+// A part of `picture` given in skin pixels, at the picture's own density.
+QPixmap partOf(const QPixmap& picture, const PixelRect& r)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF logical(r.left, r.top, r.width, r.height);
+    QPixmap part = picture.copy(QRectF(logical.topLeft() * ratio, logical.size() * ratio).toRect());
+    part.setDevicePixelRatio(ratio);
+    return part;
 }
 
 // What the rolled-up window shows and is outlined by.
@@ -30,8 +42,7 @@ ShadeLookPicture shadeLookOf(const QPixmap& shadePicture, const ShadingKeys& str
     if (chosen.look->source == ShadeSource::ShadePicture) {
         chosen.picture = shadePicture;
     } else {
-        const PixelRect& r = chosen.look->rect;
-        chosen.picture = full.copy(r.left, r.top, r.width, r.height);
+        chosen.picture = partOf(full, chosen.look->rect);
     }
     return chosen;
 }

@@ -2,6 +2,7 @@
 
 #include "launcher/config/AppPaths.h"
 #include "launcher/skin/SkinCheck.h"
+#include "launcher/skin/SkinPictures.h"
 #include "launcher/startup/Launcher.h"
 #include "launcher/startup/SkinCheckCommand.h"
 #include "launcher/window/ClockFormat.h"
@@ -153,13 +154,15 @@ std::optional<SkinRenderRequest> parseRequest(int argc, char** argv)
             request.shaded = true;
         } else if (option == "-o" && hasValue) {
             request.outputFile = argv[++i];
-        } else if (option == "--section" || option == "--hover" || option == "--width" || option == "--height") {
+        } else if (option == "--section" || option == "--hover" || option == "--width" || option == "--height" ||
+                   option == "--scale") {
             const std::optional<int> value = hasValue ? positiveNumber(argv[++i]) : std::nullopt;
-            if (!value)
+            if (!value || (option == "--scale" && *value > kMaxPictureScale))
                 return std::nullopt;
             (option == "--section"  ? request.section
              : option == "--hover"  ? request.hover
              : option == "--width"  ? request.width
+             : option == "--scale"  ? request.scale
                                     : request.height) = *value;
         } else {
             return std::nullopt;
@@ -213,13 +216,15 @@ QImage RenderSkin(Services services, const SkinRenderRequest& request, std::stri
     QCoreApplication::processEvents();
 
     QWidget& window = launcher.form();
-    QImage image(window.size(), QImage::Format_ARGB32);
+    QImage image(window.size() * request.scale, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(request.scale);
     image.fill(Qt::transparent);
     window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     // The outline is the window's mask: outside it the desktop shows through.
     const QRegion outline = window.mask();
     if (!outline.isEmpty()) {
         QImage cut(image.size(), QImage::Format_ARGB32);
+        cut.setDevicePixelRatio(request.scale);
         cut.fill(Qt::transparent);
         QPainter painter(&cut);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -239,7 +244,8 @@ int RunSkinRender(int argc, char** argv)
     const std::optional<SkinRenderRequest> request = parseRequest(argc, argv);
     if (!request) {
         std::fprintf(stderr, "usage: quorvex --render-skin DIR -o OUT.png [--section N] [--hover SLOT] [--shaded] "
-                             "[--width W --height H]\n");
+                             "[--scale 1..%d] [--width W --height H]\n",
+                     kMaxPictureScale);
         return 2;
     }
     // A skin that loads renders quietly; one that does not says why.
@@ -249,13 +255,16 @@ int RunSkinRender(int argc, char** argv)
         return 1;
     }
 
-    // Nothing is shown: the window is drawn into a picture.
+    // Nothing is shown: the window is drawn into a picture. At a scale the
+    // window's widgets see the density a real high-density screen gives.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (request->scale > 1)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(request->scale));
     QApplication application(argc, argv);
     platform::FileProfileStore profiles;
     platform::RecordingMessageBox messages;
     platform::QtFontTable fonts;
-    platform::FixedScreen screen({1024, 768});
+    platform::FixedScreen screen({1024, 768}, request->scale);
     platform::RecordingFolderMaker folders;
     platform::RecordingWindowStacking stacking;
     platform::RecordingSoundSystem sounds;

@@ -36,7 +36,7 @@ void printUsage()
                 "       quorvex --refresh          make the running launcher read its shortcuts again\n"
                 "       quorvex --check-skin DIR   check a skin folder and list its problems\n"
                 "       quorvex --render-skin DIR -o OUT.png [--section N] [--hover SLOT] [--shaded]\n"
-                "                                  [--width W --height H]\n"
+                "                                  [--scale 2] [--width W --height H]\n"
                 "                                  draw the skin as the launcher shows it into a PNG,\n"
                 "                                  without a display (sample shortcuts, clock at 10:08)\n"
                 "The program folder (skins/, shortcuts/, Quorvex.ini) is QUORVEX_HOME when that\n"

@@ -1,6 +1,8 @@
 #include "launcher/window/HostedControls.h"
 
 #include "hotkey/HotKeyClasses.h"
+#include "launcher/controls/MaskColour.h"
+#include "launcher/controls/PixelScale.h"
 #include "platform/component/DesignData.h"
 #include "platform/component/Picture.h"
 
@@ -14,9 +16,14 @@ namespace hk = quorvex::hotkey;
 
 namespace {
 
+// The outline is cut in the window's own pixels, which Qt and the window
+// system multiply by the screen's ratio; a high-density picture is brought
+// back to one pixel per window pixel for it.
 pc::Bitmap32 toBitmap(const QPixmap& picture)
 {
-    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const int ratio = static_cast<int>(picture.devicePixelRatio());
+    const QImage image =
+        controls::reducedForOutline(picture.toImage(), ratio, controls::kMaskColour).convertToFormat(QImage::Format_ARGB32);
     pc::Bitmap32 bitmap(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));

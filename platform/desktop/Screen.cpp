@@ -77,6 +77,12 @@ std::vector<ScreenArea> QtScreen::areas() const
     return areas;
 }
 
+double QtScreen::devicePixelRatio() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 void QtScreen::setLayoutChangedHandler(std::function<void()> changed)
 {
     m_watcher->changed = std::move(changed);

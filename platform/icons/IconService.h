@@ -9,7 +9,9 @@ namespace platform {
 inline constexpr int kLargeIconPx = 32;
 inline constexpr int kSmallIconPx = 16;
 
-// A file's icon in the two sizes launch buttons show.
+// A file's icon in the two sizes launch buttons show, in logical pixels; on
+// a high-density screen the images hold more device pixels and carry the
+// screen's device-pixel ratio.
 struct FileIcons {
     QImage large; // kLargeIconPx square
     QImage small; // kSmallIconPx square

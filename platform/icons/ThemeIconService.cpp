@@ -37,17 +37,22 @@ QIcon lookUp(const std::string& iconName)
     return QIcon::fromTheme(name);
 }
 
+// Drawn for the screen's density: on a high-density screen a 32-pixel icon
+// holds 64 device pixels and says so in its device-pixel ratio.
 QImage render(const QIcon& icon, int sizePx)
 {
-    if (!icon.isNull()) {
-        QImage image = icon.pixmap(QSize(sizePx, sizePx)).toImage();
-        if (!image.isNull()) {
-            if (image.width() != sizePx || image.height() != sizePx)
-                image = image.scaled(sizePx, sizePx, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        }
-    }
-    return drawFallbackIcon(sizePx);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const int devicePx = qRound(sizePx * ratio);
+    QImage image;
+    if (!icon.isNull())
+        image = icon.pixmap(QSize(sizePx, sizePx), ratio).toImage();
+    if (image.isNull())
+        image = drawFallbackIcon(devicePx);
+    else if (image.width() != devicePx || image.height() != devicePx)
+        image = image.scaled(devicePx, devicePx, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 void ensureIconTheme()

@@ -50,7 +50,8 @@ void QtWindowRegionSystem::setRegion(RegionWindowId window, std::span<const Regi
         // Qt keeps no mask of its own then, so that it never sends the
         // outline it holds over the one installed here.
         widget->clearMask();
-        if (X11ShapeMask::install(static_cast<std::uint32_t>(widget->winId()), std::span<const QRect>(region.begin(), region.end()))) {
+        if (X11ShapeMask::install(static_cast<std::uint32_t>(widget->winId()),
+                                  std::span<const QRect>(region.begin(), region.end()), widget->devicePixelRatioF())) {
             widget->update();
             return;
         }

@@ -6,6 +6,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace quorvex::platform {
@@ -31,9 +32,24 @@ QRect boundsOf(std::span<const QRect> rects)
     return bounds;
 }
 
+int scaledEdge(int edge, double ratio)
+{
+    return static_cast<int>(std::lround(edge * ratio));
+}
+
 } // namespace
 
-bool X11ShapeMask::install(std::uint32_t window, std::span<const QRect> rects)
+QRect X11ShapeMask::toDevicePixels(const QRect& rect, double devicePixelRatio)
+{
+    if (devicePixelRatio == 1.0)
+        return rect;
+    const int left = scaledEdge(rect.left(), devicePixelRatio);
+    const int top = scaledEdge(rect.top(), devicePixelRatio);
+    return {left, top, scaledEdge(rect.left() + rect.width(), devicePixelRatio) - left,
+            scaledEdge(rect.top() + rect.height(), devicePixelRatio) - top};
+}
+
+bool X11ShapeMask::install(std::uint32_t window, std::span<const QRect> logicalRects, double devicePixelRatio)
 {
     xcb_connection_t* connection = x11Connection();
     if (!connection || window == 0)
@@ -41,6 +57,10 @@ bool X11ShapeMask::install(std::uint32_t window, std::span<const QRect> rects)
     const xcb_query_extension_reply_t* shape = xcb_get_extension_data(connection, &xcb_shape_id);
     if (!shape || !shape->present)
         return false;
+    std::vector<QRect> rects;
+    rects.reserve(logicalRects.size());
+    for (const QRect& r : logicalRects)
+        rects.push_back(toDevicePixels(r, devicePixelRatio));
 
     // The mask covers the outline's bounding box and is placed at its corner:
     // pixels beyond it are outside the outline anyway.

@@ -18,9 +18,15 @@ public:
     static constexpr std::size_t kLargestRectangleList = 16'384;
 
     // Clips the X window `window` of this process to the union of `rects`
-    // (the window's own coordinates). False when there is no X11 connection
-    // or no shape extension; nothing is changed then.
-    static bool install(std::uint32_t window, std::span<const QRect> rects);
+    // (the window's own coordinates, in Qt's logical pixels; the X server
+    // counts device pixels, `devicePixelRatio` of them per logical pixel).
+    // False when there is no X11 connection or no shape extension; nothing
+    // is changed then.
+    static bool install(std::uint32_t window, std::span<const QRect> rects, double devicePixelRatio = 1.0);
+
+    // A rectangle in logical pixels as the device pixels it covers. Edges are
+    // scaled one by one, so rectangles that touch still touch at any ratio.
+    static QRect toDevicePixels(const QRect& rect, double devicePixelRatio);
 };
 
 } // namespace quorvex::platform

@@ -200,5 +200,71 @@ TEST(SkinPanelPaint, StripNarrowerThanItsFrameCountDrawsNothing)
     EXPECT_TRUE(testing::extentOfNonBackground(fixture.panelImage(), kWindowColor).isEmpty());
 }
 
+// What a screen of device-pixel ratio 2 shows of the panel: twice as many
+// pixels each way.
+QImage highDensityImage(PanelOnWindow& fixture)
+{
+    QImage image(fixture.window.size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    fixture.window.render(&image);
+    return image.copy(QRect(fixture.panel->geometry().topLeft() * 2, fixture.panel->size() * 2));
+}
+
+// Two colours in a 1-pixel checkerboard: any blending while enlarging shows
+// as a third colour.
+QPixmap checkerboard(QSize size, QColor a, QColor b)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, ((x + y) % 2 ? a : b).rgb());
+    return QPixmap::fromImage(image);
+}
+
+// Pictures without a high-density version are enlarged by the painter; pixel
+// art must come out as whole 2 x 2 blocks of its own colours, not smoothed.
+TEST(SkinPanelPaint, OrdinaryPicturesStaySharpOnAHighDensityScreen)
+{
+    PanelOnWindow fixture({8, 6});
+    fixture.panel->setBackgroundPicture(checkerboard({8, 6}, Qt::red, Qt::blue));
+    const QImage seen = highDensityImage(fixture);
+    ASSERT_EQ(seen.size(), QSize(16, 12));
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x)
+            ASSERT_EQ(pixelAt(seen, x, y), QColor(((x / 2 + y / 2) % 2) ? Qt::red : Qt::blue)) << x << "," << y;
+}
+
+// A high-density picture keeps all its device pixels: a 1-pixel checkerboard
+// of 16 x 12 device pixels over a panel of 8 x 6 logical pixels.
+TEST(SkinPanelPaint, HighDensityPicturesAreDrawnPixelForPixel)
+{
+    PanelOnWindow fixture({8, 6});
+    QPixmap fine = checkerboard({16, 12}, Qt::red, Qt::blue);
+    fine.setDevicePixelRatio(2);
+    fixture.panel->setBackgroundPicture(fine);
+    const QImage seen = highDensityImage(fixture);
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x)
+            ASSERT_EQ(pixelAt(seen, x, y), QColor(((x + y) % 2) ? Qt::red : Qt::blue)) << x << "," << y;
+}
+
+// The frames of a high-density strip are cut where the ordinary strip's are,
+// even when its width does not divide by the frame count.
+TEST(SkinPanelPaint, HighDensityFilmLoopStepsThroughWholeFrames)
+{
+    PanelOnWindow fixture({10, 8});
+    const std::vector<QColor> colors = {Qt::red, Qt::green, Qt::yellow};
+    QImage strip = testing::frameStrip(20, 16, colors).toImage();
+    strip = strip.copy(0, 0, strip.width() + 4, strip.height()); // two logical columns left over
+    QPixmap picture = QPixmap::fromImage(strip);
+    picture.setDevicePixelRatio(2);
+    fixture.panel->setPicture(picture);
+    fixture.panel->setFrameCount(3);
+    for (int step = 0; step < 3; ++step) {
+        EXPECT_EQ(testing::extentOfNonBackground(highDensityImage(fixture), colors[step]), QRect()) << step;
+        fixture.panel->advanceFrame();
+    }
+}
+
 } // namespace
 } // namespace controls

@@ -244,3 +244,33 @@ TEST_F(SkinLoaderTest, StylePicturesAreRequiredOnlyForStylesASlotUses)
         EXPECT_EQ(loaded, c.stylesLoaded);
     }
 }
+
+// On a screen of ratio 2 every control keeps the place and size the skin
+// gives in its own pixels, while its pictures hold twice the pixels each way:
+// the skin's @2x picture where there is one, the ordinary one enlarged
+// otherwise.
+TEST_F(SkinLoaderTest, HighDensityPicturesKeepTheSkinsLayout)
+{
+    ini("[ExitButton]\nLeft=7\nTop=3\n[SkinInfo]\nSectionNum=1\n[Section00]\nLeft=10\nTop=40\n"
+        "[FilmLoop1]\nUseFilmLoop=1\nFrameCount=8\nLeft=20\nTop=30\n");
+    actionButtons();
+    picture("EXIT_UP@2x.bmp", 24, 20, Qt::yellow);
+    picture("FilmLoop1.bmp", 400, 50);
+    picture("FilmLoop1@2x.bmp", 800, 100, Qt::cyan);
+    sectionPictures(0);
+    SkinSource highDensity = source();
+    highDensity.pictureScale = 2;
+    ASSERT_TRUE(LoadSkinOptions(highDensity, QSize(800, 600), skin, settings, form.controls(), form.images()).empty());
+    ASSERT_TRUE(LoadSectionPanels(highDensity, skin, form.controls(), form.images()).empty());
+
+    const controls::SkinPanel& exit = *form.controls().SSExit;
+    EXPECT_EQ(exit.geometry(), QRect(7, 3, 12, 10));
+    EXPECT_EQ(exit.backgroundPicture().size(), QSize(24, 20));
+    EXPECT_EQ(exit.backgroundPicture().toImage().pixelColor(23, 19), QColor(Qt::yellow));
+    EXPECT_EQ(form.images().ExitIL.picture("ExitDown").size(), QSize(24, 20)); // enlarged
+    EXPECT_EQ(form.controls().FilmLoop[0]->geometry(), QRect(20, 30, 50, 50));
+    EXPECT_EQ(form.controls().FilmLoop[0]->picture().toImage().pixelColor(0, 0), QColor(Qt::cyan));
+    const controls::SkinPanel& section = *form.controls().SSPanel1[0];
+    EXPECT_EQ(section.geometry(), QRect(10, 40, 40, 20));
+    EXPECT_EQ(section.backgroundPicture().devicePixelRatio(), 2.0);
+}

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -260,6 +261,63 @@ TEST_F(StartupTest, ShadeStateIsStoredAtClose)
     unshaded->QueryUnload();
     EXPECT_EQ(app.read("skins/Slatewise/Slatewise.ini"),
               "[SkinInfo]\nActionButtonStyles=0\n; keep me\n[UserSettings]\nShaded=0\n");
+}
+
+// A 40 x 30 background with a magenta column and notch; the double-size one
+// (scale 2) has a colour of its own and, when asked, one more magenta
+// device pixel at the top right of skin pixel (20, 6).
+void saveNotchedBackground(const std::string& file, int scale, bool strayPixel)
+{
+    QImage picture(40 * scale, 30 * scale, QImage::Format_RGB32);
+    picture.fill(scale == 1 ? QColor(40, 60, 80) : QColor(200, 120, 60));
+    const QColor magenta(255, 0, 255);
+    QPainter painter(&picture);
+    for (const QRect& cut : {QRect(0, 0, 1, 30), QRect(10, 0, 3, 2)})
+        painter.fillRect(QRect(cut.topLeft() * scale, cut.size() * scale), magenta);
+    painter.end();
+    if (strayPixel)
+        picture.setPixelColor(20 * scale + 1, 6 * scale, magenta);
+    picture.save(QString::fromStdString(file), "BMP");
+}
+
+// On a screen of ratio 2 the window keeps the skin's size and outline in
+// skin pixels (Qt doubles both on screen), shows the skin's @2x background,
+// and rolls up to the same strip. A magenta device pixel of the @2x picture
+// cuts its whole skin pixel, so no magenta is ever shown.
+TEST_F(StartupTest, HighDensityScreenKeepsTheSkinsSizeAndOutline)
+{
+    addSkin("Slatewise", 40, 30, "[Shading]\nLeft=0\nTop=0\nWidth=40\nHeight=12\n");
+    const std::string folder = app.str() + "skins/Slatewise/";
+    saveNotchedBackground(folder + "Slatewise.bmp", 1, false);
+    struct Look {
+        QSize size;
+        QRegion outline;
+        QRegion shadedOutline;
+        QPixmap picture;
+    };
+    const auto run = [&] {
+        auto launcher = makeLauncher();
+        EXPECT_EQ(launcher->Load(), StartupResult::Running);
+        Look look{launcher->form().size(), launcher->form().mask(), {}, launcher->form().picture()};
+        launcher->RollUp();
+        look.shadedOutline = launcher->form().mask();
+        return look;
+    };
+    const Look ordinary = run();
+    EXPECT_EQ(ordinary.size, QSize(40, 30));
+    EXPECT_EQ(ordinary.outline, QRegion(0, 0, 40, 30) - QRegion(0, 0, 1, 30) - QRegion(10, 0, 3, 2));
+
+    screen = platform::FixedScreen({1024, 768}, 2.0);
+    saveNotchedBackground(folder + "Slatewise@2x.bmp", 2, false);
+    const Look dense = run();
+    EXPECT_EQ(dense.size, ordinary.size);
+    EXPECT_EQ(dense.outline, ordinary.outline);
+    EXPECT_EQ(dense.shadedOutline, ordinary.shadedOutline);
+    EXPECT_EQ(dense.picture.devicePixelRatio(), 2.0);
+    EXPECT_EQ(dense.picture.toImage().pixelColor(79, 59), QColor(200, 120, 60));
+
+    saveNotchedBackground(folder + "Slatewise@2x.bmp", 2, true);
+    EXPECT_EQ(run().outline, ordinary.outline - QRegion(20, 6, 1, 1));
 }
 
 TEST_F(StartupTest, SkinFontsAreAddedForTheRunAndRemovedAtClose)
