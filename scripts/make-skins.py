@@ -225,25 +225,35 @@ def sd_grow(shape, amount):
 # ---------------------------------------------------------------------------
 
 class Canvas:
-    """A float RGB picture that shapes are blended onto."""
+    """A float RGB picture that shapes are blended onto.
 
-    def __init__(self, width, height, colour=(0, 0, 0)):
-        self.width = width
-        self.height = height
-        self.px = [tuple(colour)] * (width * height)
+    Shapes, paints and the positions of crop and paste are in the skin's
+    pixels. A canvas of scale 2 holds two device pixels per skin pixel each
+    way (the skin's @2x pictures) and samples every shape at its own pixel
+    centres, so edges, lettering and hairlines come out finer rather than
+    enlarged. get and set address device pixels; width and height count them.
+    """
+
+    def __init__(self, width, height, colour=(0, 0, 0), scale=1):
+        self.scale = scale
+        self.width = width * scale
+        self.height = height * scale
+        self.px = [tuple(colour)] * (self.width * self.height)
 
     def copy(self):
-        c = Canvas(0, 0)
+        c = Canvas(0, 0, scale=self.scale)
         c.width, c.height, c.px = self.width, self.height, list(self.px)
         return c
 
     def crop(self, x, y, w, h):
-        c = Canvas(w, h)
-        c.px = [self.px[(y + j) * self.width + x + i] for j in range(h) for i in range(w)]
+        s = self.scale
+        c = Canvas(w, h, scale=s)
+        c.px = [self.px[(y * s + j) * self.width + x * s + i] for j in range(h * s) for i in range(w * s)]
         return c
 
     def paste(self, other, x, y, see_through=False):
         """Copies another canvas in; with see_through its magenta pixels are skipped."""
+        x, y = x * self.scale, y * self.scale
         for j in range(other.height):
             for i in range(other.width):
                 c = other.px[j * other.width + i]
@@ -261,19 +271,20 @@ class Canvas:
     def fill(self, shape, paint, alpha=1.0):
         """Blends paint (a colour or a function of x, y) over the shape, with
         one-pixel antialiasing from the distance at each pixel centre."""
+        s = self.scale
         x0, y0, x1, y1 = shape.box
-        xa, ya = max(0, int(math.floor(x0)) - 1), max(0, int(math.floor(y0)) - 1)
-        xb, yb = min(self.width, int(math.ceil(x1)) + 2), min(self.height, int(math.ceil(y1)) + 2)
+        xa, ya = max(0, int(math.floor(x0 * s)) - 1), max(0, int(math.floor(y0 * s)) - 1)
+        xb, yb = min(self.width, int(math.ceil(x1 * s)) + 2), min(self.height, int(math.ceil(y1 * s)) + 2)
         flat = not callable(paint)
         for y in range(ya, yb):
-            cy = y + 0.5
+            cy = (y + 0.5) / s
             row = y * self.width
             for x in range(xa, xb):
-                cover = 0.5 - shape(x + 0.5, cy)
+                cover = 0.5 - shape((x + 0.5) / s, cy) * s
                 if cover <= 0.0:
                     continue
                 a = alpha * (1.0 if cover >= 1.0 else cover)
-                c = paint if flat else paint(x + 0.5, cy)
+                c = paint if flat else paint((x + 0.5) / s, cy)
                 old = self.px[row + x]
                 self.px[row + x] = (old[0] + (c[0] - old[0]) * a,
                                     old[1] + (c[1] - old[1]) * a,
@@ -282,10 +293,11 @@ class Canvas:
     def shadow(self, shape, colour, softness, alpha):
         """A soft shadow or glow: full inside the shape, fading out over
         `softness` pixels beyond its edge."""
+        s = self.scale
         x0, y0, x1, y1 = sd_grow(shape, softness).box
-        for y in range(max(0, int(y0)), min(self.height, int(math.ceil(y1)) + 1)):
-            for x in range(max(0, int(x0)), min(self.width, int(math.ceil(x1)) + 1)):
-                d = shape(x + 0.5, y + 0.5)
+        for y in range(max(0, int(y0 * s)), min(self.height, int(math.ceil(y1 * s)) + 1)):
+            for x in range(max(0, int(x0 * s)), min(self.width, int(math.ceil(x1 * s)) + 1)):
+                d = shape((x + 0.5) / s, (y + 0.5) / s)
                 if d >= softness:
                     continue
                 t = 1.0 if d <= 0 else 1.0 - d / softness
@@ -300,15 +312,25 @@ class Canvas:
         painted `rim` and, where the true edge crosses the pixel, eased toward
         `rim_soft` (a tone that sits well on most desktops). Nothing is ever
         blended toward magenta, so the window outline cut from it is crisp.
+
+        What is cut is decided per skin pixel, at its centre, so that a
+        picture of any scale cuts the very outline of the ordinary one (the
+        launcher cuts the window in skin pixels); the rim inside it is drawn
+        at the canvas's own detail.
         """
+        s = self.scale
         for y in range(self.height):
             for x in range(self.width):
-                d = shape(x + 0.5, y + 0.5)
-                if d > 0.0:
+                cut = shape(x // s + 0.5, y // s + 0.5)
+                if cut > 0.0:
                     self.px[y * self.width + x] = MAGENTA
-                elif d > -1.0:
-                    # The edge pixel: d in (-1, 0]; the nearer the edge, the softer.
-                    self.px[y * self.width + x] = mix(rim, rim_soft, (1.0 + d) * 0.6)
+                    continue
+                d = cut if s == 1 else shape((x + 0.5) / s, (y + 0.5) / s)
+                if d > -1.0:
+                    # The edge ring: d in (-1, 0] (a little above 0 for the
+                    # outer device pixels of a kept skin pixel); the nearer
+                    # the edge, the softer.
+                    self.px[y * self.width + x] = mix(rim, rim_soft, min(1.0, 1.0 + d) * 0.6)
 
     def rgb_bytes(self):
         out = []
@@ -1047,9 +1069,9 @@ class Ferrolume:
         c.fill(sd_offset(pill, 0, 1), lighten(self.CAP_BOTTOM, 0.12))
         c.fill(pill, vertical(darken(self.CAP_BOTTOM, 0.55), darken(self.CAP_BOTTOM, 0.35), y, y + h))
 
-    def background(self, accent):
+    def background(self, accent, scale=1):
         W, H = self.W, self.H
-        c = Canvas(W, H, self.BODY_BOTTOM)
+        c = Canvas(W, H, self.BODY_BOTTOM, scale)
         x0, y0, x1, y1 = self.BODY
         c.fill(sd_round_rect(x0, y0, x1, y1, self.BODY_RADIUS), vertical(self.BODY_TOP, self.BODY_BOTTOM, y0, y1))
         # A glow under the cap in the section's accent colour.
@@ -1068,14 +1090,28 @@ class Ferrolume:
         for k, r in enumerate((26, 18, 10)):
             c.fill(sd_ring(sd_circle(hx, hy, r), 0.6), accent, 0.22 + 0.15 * k)
         c.fill(sd_circle(hx, hy, 3.2), lighten(accent, 0.2), 0.9)
+        if scale > 1:
+            self.fine_detail(c, accent, hx, hy)
         c.cut_outline(self.outline(), self.RIM, self.RIM_SOFT)
         return c
 
-    def shade_picture(self):
+    def fine_detail(self, c, accent, hx, hy):
+        """Hairlines thinner than a skin pixel, which only a high-density
+        screen can show: fainter rings between the hearth's rings, a lit edge
+        along the top of the tile well and a fine groove under the cap."""
+        for r in (22, 14, 6.5):
+            c.fill(sd_ring(sd_circle(hx, hy, r), 0.2), lighten(accent, 0.1), 0.3)
+        wx0, wy0, wx1, _ = self.WELL
+        c.fill(sd_round_rect(wx0 + 9, wy0 + 1.25, wx1 - 9, wy0 + 1.5, 0.1), lighten(self.WELL_TOP, 0.18), 0.8)
+        x0, _, x1, _ = self.BODY
+        c.fill(sd_round_rect(x0 + 14, self.CAP_H + 2.5, x1 - 14, self.CAP_H + 2.75, 0.1), darken(self.BODY_TOP, 0.5),
+               0.8)
+
+    def shade_picture(self, scale=1):
         """The rolled-up window: the cap alone, with its own outline. It has
         the same top-left corner as the full window, so the film loop, the
         clock and the action buttons keep their places on it."""
-        c = Canvas(self.W, self.CAP_H, self.CAP_BOTTOM)
+        c = Canvas(self.W, self.CAP_H, self.CAP_BOTTOM, scale)
         self.paint_cap(c)
         c.cut_outline(self.cap_shape(), self.RIM, self.RIM_SOFT)
         return c
@@ -1086,7 +1122,8 @@ class Ferrolume:
         blended toward the cap behind it rather than toward magenta."""
         fx, fy, size, frames = self.FILM
         behind = background.crop(fx, fy, size, size)
-        strip = Canvas(size * frames, size, MAGENTA)
+        s = background.scale
+        strip = Canvas(size * frames, size, MAGENTA, s)
         cx = cy = size / 2.0
         for f in range(frames):
             frame = behind.copy()
@@ -1100,10 +1137,10 @@ class Ferrolume:
                 frame.fill(sd_circle(ex, ey, 2.6 - trail * 0.45), lighten(self.EMBER, 0.45 - trail * 0.15),
                            1.0 - trail * 0.22)
             ornament = sd_circle(cx, cy, 13.2)
-            for y in range(size):
-                for x in range(size):
-                    inside = ornament(x + 0.5, y + 0.5) <= 0
-                    strip.set(f * size + x, y, frame.get(x, y) if inside else MAGENTA)
+            for y in range(size * s):
+                for x in range(size * s):
+                    inside = ornament((x + 0.5) / s, (y + 0.5) / s) <= 0
+                    strip.set(f * size * s + x, y, frame.get(x, y) if inside else MAGENTA)
         return strip
 
     def round_button(self, background, name, state):
@@ -1135,9 +1172,10 @@ class Ferrolume:
             t.fill(shape, paint)
         # The panel draws these with Transparency 0: magenta outside the disc
         # lets the cap show through, so the button is round to the pointer's eye.
-        for yy in range(d):
-            for xx in range(d):
-                if disc(xx + 0.5, yy + 0.5) > 0.5:
+        s = t.scale
+        for yy in range(d * s):
+            for xx in range(d * s):
+                if disc((xx + 0.5) / s, (yy + 0.5) / s) > 0.5 / s:
                     t.set(xx, yy, MAGENTA)
         return t
 
@@ -1207,27 +1245,35 @@ class Ferrolume:
         p.paste(film, self.FILM[0], self.FILM[1], see_through=True)
         return p
 
-    def build(self):
+    def pictures(self, scale):
+        """Writes every picture of the skin at one scale: the ordinary ones
+        at 1, their name@2x.bmp partners for high-density screens at 2.
+        Returns the 1x pieces the preview is made of."""
         out, folder = self.out, self.folder
-        backgrounds = [self.background(a) for a in self.ACCENTS]
+        suffix = "" if scale == 1 else "@%dx" % scale
+
+        def write(name, picture):
+            out.bitmap("%s/%s%s.bmp" % (folder, name, suffix), picture)
+
+        backgrounds = [self.background(a, scale) for a in self.ACCENTS]
         bg = backgrounds[0]
         for n, picture in enumerate(backgrounds):
-            out.bitmap("%s/%s%s.bmp" % (folder, self.NAME, n if n else ""), picture)
-        out.bitmap(folder + "/shade.bmp", self.shade_picture())
+            write("%s%s" % (self.NAME, n if n else ""), picture)
+        write("shade", self.shade_picture(scale))
         film = self.film_strip(bg)
-        out.bitmap(folder + "/FilmLoop1.bmp", film)
+        write("FilmLoop1", film)
         buttons = {}
         for name in ("Exit", "SC", "sm"):
             for state in ("up", "down", "hover"):
                 picture = self.round_button(bg, name, state)
-                out.bitmap("%s/%s_%s.bmp" % (folder, name, state), picture)
+                write("%s_%s" % (name, state), picture)
                 if state == "up":
                     buttons[name] = picture
         tabs = {}
         for i in range(self.TABS):
             for s in range(1, 5):
                 tabs[(i, s)] = self.tab(bg, i, s, self.ACCENTS[i % len(self.ACCENTS)])
-                out.bitmap("%s/section%02d_%d.bmp" % (folder, i, s), tabs[(i, s)])
+                write("section%02d_%d" % (i, s), tabs[(i, s)])
         colours = CardColours(self.WELL_TOP, self.WELL_BOTTOM, self.WELL_EDGE, self.EMBER, 0.03)
         slots = self.slots()
         big_x, big_y, _ = slots[0]
@@ -1236,8 +1282,14 @@ class Ferrolume:
         for s in range(1, 5):
             big[s] = card_picture(bg, big_x, big_y, self.BIG[0], self.BIG[1], 8, s, colours)
             small[s] = card_picture(bg, small_x, small_y, self.SMALL[0], self.SMALL[1], 6, s, colours)
-            out.bitmap("%s/style000_%d.bmp" % (folder, s), big[s])
-            out.bitmap("%s/style001_%d.bmp" % (folder, s), small[s])
+            write("style000_%d" % s, big[s])
+            write("style001_%d" % s, small[s])
+        return bg, tabs, big, small, buttons, film
+
+    def build(self):
+        out, folder = self.out, self.folder
+        bg, tabs, big, small, buttons, film = self.pictures(1)
+        self.pictures(2)
         self.sounds()
         preview = self.preview(bg, tabs, big, small, buttons, film.crop(0, 0, self.FILM[2], self.FILM[2]))
         out.bitmap(folder + "/thumbnail.bmp", thumbnail_from(preview, hex_colour("d8cfc6")))
@@ -1246,7 +1298,9 @@ class Ferrolume:
 
     def ini(self):
         pos = self.action_positions
-        parts = [INI_HEADER % {"name": self.NAME, "w": self.W, "h": self.H}]
+        parts = [INI_HEADER % {"name": self.NAME, "w": self.W, "h": self.H} +
+                 ";\n; Every picture also comes as <name>@2x.bmp, drawn at twice the detail; a screen of\n"
+                 "; device-pixel ratio 2 shows those instead. Positions stay in the pixels above.\n"]
         parts.append(skin_info_section(
             "Ferrolume", "Drawn entirely by scripts/make-skins.py. Double-click the title to roll the window up.",
             "Warm charcoal with an ember glow. Six side tabs, large and compact tiles, "
