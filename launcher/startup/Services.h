@@ -3,6 +3,7 @@
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Screen.h"
+#include "platform/desktop/WindowMover.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/icons/IconService.h"
@@ -24,6 +25,7 @@ struct Services {
     platform::SoundSystem& sounds;
     platform::Shell& shell;
     platform::IconService& icons;
+    platform::WindowMover& mover;
     // Multiplies every pause; tests run start-up fast while keeping its order.
     double pauseScale = 1.0;
     // Started at log-in (--autostart): no splash and no start-up pauses,

@@ -8,6 +8,7 @@
 #include "launcher/window/ClockFormat.h"
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/RecordingWindowMover.h"
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
@@ -270,9 +271,10 @@ int RunSkinRender(int argc, char** argv)
     platform::RecordingSoundSystem sounds;
     platform::RecordingShell shell;
     platform::ThemeIconService icons;
+    platform::RecordingWindowMover mover;
     std::string error;
     const QImage image =
-        RenderSkin({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons}, *request, &error);
+        RenderSkin({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, mover}, *request, &error);
     for (const auto& shown : messages.shown())
         std::fprintf(stderr, "quorvex: %s\n", shown.text.c_str());
     if (image.isNull()) {

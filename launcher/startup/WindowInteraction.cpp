@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTime>
 
 #include <algorithm>
@@ -41,7 +42,7 @@ WindowInteraction* interactionOf(QuorvexForm& form)
 WindowInteraction::WindowInteraction(Launcher& launcher)
     : QObject(&launcher.form())
     , m_launcher(launcher)
-    , m_drag(controls::kTwipsPerPixelX, controls::kTwipsPerPixelY)
+    , m_drag(controls::kTwipsPerPixelX)
 {
     setObjectName(kObjectName);
     const SkinnedControls& controls = launcher.form().controls();
@@ -57,6 +58,9 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
 
     connectDragSurface(launcher.form().surface());
     connectDragSurface(*controls.shading);
+    m_positionQuestion.setSingleShot(true);
+    m_positionQuestion.setInterval(PositionMemory::kQuestionIntervalMs);
+    connect(&m_positionQuestion, &QTimer::timeout, this, &WindowInteraction::askWhereTheWindowIs);
     connect(&launcher.form().surface(), &controls::SkinPanel::dblClick, this, [this] { m_launcher.RollDown(); });
     connect(controls.shading, &controls::SkinPanel::dblClick, this, [this] { m_launcher.RollUp(); });
 
@@ -138,6 +142,17 @@ QColor WindowInteraction::focusMarkColor() const
 
 bool WindowInteraction::eventFilter(QObject* watched, QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        if (watched != &m_launcher.form())
+            m_pointerOnScreen = static_cast<QMouseEvent*>(event)->globalPosition();
+        break;
+    default:
+        break;
+    }
     if (watched == &m_launcher.form() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (windowKey(key->key(), key->modifiers() & ~Qt::KeypadModifier))
@@ -207,12 +222,11 @@ void WindowInteraction::connectPointer(controls::SkinPanel& panel, std::function
 void WindowInteraction::connectDragSurface(controls::SkinPanel& panel)
 {
     using controls::SkinPanel;
-    connect(&panel, &SkinPanel::mouseDown, this, [this](int button, int, double x, double y) {
-        dragPress(button, static_cast<float>(x), static_cast<float>(y));
-    });
-    connect(&panel, &SkinPanel::mouseMove, this, [this](int, int shift, double x, double y) {
-        dragMove(shift, static_cast<float>(x), static_cast<float>(y));
-    });
+    // The panel's events carry the pointer within the panel; the filter
+    // keeps where it is on the screen.
+    panel.installEventFilter(this);
+    connect(&panel, &SkinPanel::mouseDown, this, [this](int button, int, double, double) { dragPress(button); });
+    connect(&panel, &SkinPanel::mouseMove, this, [this](int, int shift, double, double) { dragMove(shift); });
     connect(&panel, &SkinPanel::mouseUp, this, [this](int button, int, double, double) { dragRelease(button); });
 }
 
@@ -287,16 +301,27 @@ DragFrame WindowInteraction::dragFrame() const
             state.ScreenHeightTwips};
 }
 
-void WindowInteraction::dragPress(int button, float xTwips, float yTwips)
+void WindowInteraction::dragPress(int button)
 {
-    m_drag.press(button, dragFrame(), xTwips, yTwips);
+    platform::WindowMover& mover = m_launcher.services().mover;
+    m_positionQuestion.stop();
+    // Where the window system moves windows itself, the program's own moves
+    // are refused or unseen: the drag is handed over. Should the window
+    // system decline, the program's own drag is the best there is.
+    m_systemMove = button == controls::MouseButtonCode::kLeft &&
+                   mover.moving() != platform::WindowMoving::ByProgram && mover.startSystemMove(m_launcher.form());
+    if (!m_systemMove)
+        m_drag.press(button, dragFrame(), static_cast<float>(controls::twipsFromPixelsX(m_pointerOnScreen.x())),
+                     static_cast<float>(controls::twipsFromPixelsY(m_pointerOnScreen.y())));
     m_launcher.state().windowDragging = m_drag.isMoving();
 }
 
-void WindowInteraction::dragMove(int shift, float xTwips, float yTwips)
+void WindowInteraction::dragMove(int shift)
 {
     m_Timer2.stop();
-    if (const std::optional<DragPosition> position = m_drag.move(shift, dragFrame(), xTwips, yTwips)) {
+    if (const std::optional<DragPosition> position =
+            m_drag.move(shift, dragFrame(), static_cast<float>(controls::twipsFromPixelsX(m_pointerOnScreen.x())),
+                        static_cast<float>(controls::twipsFromPixelsY(m_pointerOnScreen.y())))) {
         m_launcher.form().move(controls::pixelsFromTwipsX(position->leftTwips),
                                controls::pixelsFromTwipsY(position->topTwips));
         return;
@@ -310,15 +335,35 @@ void WindowInteraction::dragMove(int shift, float xTwips, float yTwips)
 
 void WindowInteraction::dragRelease(int button)
 {
-    const DragRelease stored = m_drag.release(button, dragFrame());
+    const bool showSplash = m_drag.release(button);
     m_launcher.state().windowDragging = false;
-    // Stored on every release, so that each skin reopens where it was left.
-    const std::string skinFile = m_launcher.paths().SkinIniPath(m_launcher.state().CurrentSkin);
-    platform::ProfileStore& profiles = m_launcher.services().profiles;
-    profiles.write(skinFile, kUserSettingsSection, kStartupLeftKey, std::to_string(stored.startupLeft));
-    profiles.write(skinFile, kUserSettingsSection, kStartupTopKey, std::to_string(stored.startupTop));
-    if (stored.showSplash)
+    // Stored on every release, so that each skin reopens where it was left,
+    // but only where the window system says the window is.
+    const QuorvexForm& form = m_launcher.form();
+    const bool programMoves = m_launcher.services().mover.moving() == platform::WindowMoving::ByProgram;
+    m_positionMemory.dragEnded(programMoves ? std::optional<PixelPoint>(PixelPoint{form.x(), form.y()})
+                                            : std::nullopt);
+    askWhereTheWindowIs();
+    m_systemMove = false;
+    if (showSplash)
         showAbout();
+}
+
+void WindowInteraction::askWhereTheWindowIs()
+{
+    QuorvexForm& form = m_launcher.form();
+    const std::optional<platform::DesktopPoint> reported = m_launcher.services().mover.reportedPosition(form);
+    const PositionMemory::Step step =
+        m_positionMemory.answered(reported ? std::optional<PixelPoint>(PixelPoint{reported->x, reported->y})
+                                           : std::nullopt);
+    if (step.store) {
+        const std::string skinFile = m_launcher.paths().SkinIniPath(m_launcher.state().CurrentSkin);
+        platform::ProfileStore& profiles = m_launcher.services().profiles;
+        profiles.write(skinFile, kUserSettingsSection, kStartupLeftKey, std::to_string(step.store->x));
+        profiles.write(skinFile, kUserSettingsSection, kStartupTopKey, std::to_string(step.store->y));
+    }
+    if (step.askAgain)
+        m_positionQuestion.start();
 }
 
 controls::SkinPanel* WindowInteraction::panelOf(const WindowStep& step, Panels panels, int actionIndex) const

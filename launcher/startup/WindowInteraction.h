@@ -2,10 +2,12 @@
 
 #include "launcher/skin/SkinDefinition.h"
 #include "launcher/window/ButtonStates.h"
+#include "launcher/window/PositionMemory.h"
 #include "launcher/window/WindowDrag.h"
 #include "launcher/window/WindowStep.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 #include <QTimer>
 
@@ -58,10 +60,11 @@ private:
     void sectionButtonEvent(int index, const PointerAction& action);
     void actionButtonEvent(ActionButton which, PointerEvent event);
 
-    void dragPress(int button, float xTwips, float yTwips);
-    void dragMove(int shift, float xTwips, float yTwips);
+    void dragPress(int button);
+    void dragMove(int shift);
     void dragRelease(int button);
     DragFrame dragFrame() const;
+    void askWhereTheWindowIs();
 
     void run(const WindowSteps& steps, Panels panels, int actionIndex = -1);
     void showPicture(const WindowStep& step, Panels panels, int actionIndex);
@@ -83,6 +86,14 @@ private:
 
     Launcher& m_launcher;
     WindowDrag m_drag;
+    // The window system carries out the drag begun by the last press.
+    bool m_systemMove = false;
+    // Where the pointer is on the screen, from the latest event on a drag
+    // surface: the window system's word, not worked out from the window's
+    // position.
+    QPointF m_pointerOnScreen;
+    PositionMemory m_positionMemory;
+    QTimer m_positionQuestion;
     QTimer m_ClockTimer;
     QTimer m_Timer2;
     QPointer<Splash> m_about;

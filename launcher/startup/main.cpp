@@ -8,6 +8,7 @@
 #include "launcher/startup/SkinRenderCommand.h"
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/QtWindowMover.h"
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
@@ -122,7 +123,8 @@ int main(int argc, char** argv)
     platform::OneSoundPlayer sounds(soundOutput, soundClock);
     platform::DesktopShell shell;
     platform::ThemeIconService icons;
-    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, pauseScale(),
+    platform::QtWindowMover mover;
+    launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, mover, pauseScale(),
                                  autostart},
                                 paths);
     if (launcher.Load() != launcher::StartupResult::Running)

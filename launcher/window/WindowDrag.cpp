@@ -1,44 +1,42 @@
 #include "launcher/window/WindowDrag.h"
 
 #include "launcher/controls/PointerCodes.h"
-#include "launcher/controls/Twips.h"
 #include "launcher/window/ReleaseInside.h"
 
 #include <cassert>
 
 namespace launcher {
 
-WindowDrag::WindowDrag(int twipsPerPixelX, int twipsPerPixelY)
+WindowDrag::WindowDrag(int twipsPerPixelX)
     : m_twipsPerPixelX(twipsPerPixelX)
-    , m_twipsPerPixelY(twipsPerPixelY)
 {
-    assert(twipsPerPixelX > 0 && twipsPerPixelY > 0);
+    assert(twipsPerPixelX > 0);
 }
 
-void WindowDrag::press(int button, const DragFrame& window, float xTwips, float yTwips)
+void WindowDrag::press(int button, const DragFrame& window, float screenXTwips, float screenYTwips)
 {
     if (button != controls::MouseButtonCode::kLeft)
         return;
     m_moving = true;
     m_oldLeft = window.leftTwips;
     m_oldTop = static_cast<float>(window.topTwips);
-    m_oldX = window.leftTwips + xTwips;
-    m_oldY = static_cast<float>(window.topTwips) + yTwips;
+    m_oldX = screenXTwips;
+    m_oldY = screenYTwips;
     // A position recorded in an earlier drag says nothing about this one.
-    m_lastDragX = roundHalfEven(xTwips);
-    m_lastDragY = roundHalfEven(yTwips);
+    m_lastDragX = roundHalfEven(screenXTwips - window.leftTwips);
+    m_lastDragY = roundHalfEven(screenYTwips - static_cast<float>(window.topTwips));
 }
 
-std::optional<DragPosition> WindowDrag::move(int shift, const DragFrame& window, float xTwips, float yTwips)
+std::optional<DragPosition> WindowDrag::move(int shift, const DragFrame& window, float screenXTwips,
+                                             float screenYTwips)
 {
     if (!m_moving)
         return std::nullopt;
-    const float newX = window.leftTwips + xTwips;
-    const float newY = static_cast<float>(window.topTwips) + yTwips;
-    float newLeft = m_oldLeft + newX - m_oldX;
-    int newTop = roundHalfEven(m_oldTop + newY - m_oldY);
-    float x = xTwips;
-    float y = yTwips;
+    float newLeft = m_oldLeft + screenXTwips - m_oldX;
+    int newTop = roundHalfEven(m_oldTop + screenYTwips - m_oldY);
+    // The pointer within the window as it stands, for the edges' direction.
+    float x = screenXTwips - window.leftTwips;
+    float y = screenYTwips - static_cast<float>(window.topTwips);
 
     if ((shift & controls::ShiftCode::kCtrl) == 0) {
         // The snap distance is measured with the horizontal factor for every
@@ -82,14 +80,10 @@ std::optional<DragPosition> WindowDrag::move(int shift, const DragFrame& window,
     return DragPosition{newLeft, newTop};
 }
 
-DragRelease WindowDrag::release(int button, const DragFrame& window)
+bool WindowDrag::release(int button)
 {
     m_moving = false;
-    DragRelease stored;
-    stored.startupLeft = controls::wholePartTowardsMinusInfinity(static_cast<double>(window.leftTwips) / m_twipsPerPixelX);
-    stored.startupTop = controls::wholePartTowardsMinusInfinity(static_cast<double>(window.topTwips) / m_twipsPerPixelY);
-    stored.showSplash = button != controls::MouseButtonCode::kLeft;
-    return stored;
+    return button != controls::MouseButtonCode::kLeft;
 }
 
 } // namespace launcher

@@ -22,15 +22,6 @@ struct DragPosition {
     friend bool operator==(const DragPosition&, const DragPosition&) = default;
 };
 
-// What a release stores in [UserSettings] of the skin file, in whole pixels
-// (the next lower whole number: 1234 twips are 82 pixels, -40 twips -3), and
-// whether the release asks for the Splash window (any button but the left).
-struct DragRelease {
-    int startupLeft = 0;
-    int startupTop = 0;
-    bool showSplash = false;
-};
-
 // Dragging the borderless window by its background or its shade strip. The
 // window follows the pointer and snaps flush to a screen edge once it comes
 // within ten pixels of it, unless Ctrl is held. An edge only pulls while the
@@ -39,20 +30,27 @@ struct DragRelease {
 // dragged away from; while it is held, the recorded position does not
 // advance, so the window leaves the edge only once the pointer comes back
 // past the point where it was caught. The record is kept relative to the
-// window where each step leaves it. Pointer positions are twips relative to
-// the pressed control, buttons and shift the launcher's pointer codes.
+// window where each step leaves it. Pointer positions are twips on the
+// screen, as the window system reports them with each event: a window
+// position worked out from the pointer's place within the window would carry
+// over every step the window system did not carry out. Buttons and shift are
+// the launcher's pointer codes.
 class WindowDrag {
 public:
-    explicit WindowDrag(int twipsPerPixelX = 15, int twipsPerPixelY = 15);
+    // The snap distance is ten pixels across, for every edge.
+    explicit WindowDrag(int twipsPerPixelX = 15);
 
     // Only the left button starts a drag.
-    void press(int button, const DragFrame& window, float xTwips, float yTwips);
+    void press(int button, const DragFrame& window, float screenXTwips, float screenYTwips);
     // The new position while a drag is in progress; nothing otherwise (the
     // window then undoes a drag-over highlight instead). Either way the
     // caller stops the dwell timer.
-    [[nodiscard]] std::optional<DragPosition> move(int shift, const DragFrame& window, float xTwips, float yTwips);
-    // Ends the drag. The position is stored on every release, moved or not.
-    DragRelease release(int button, const DragFrame& window);
+    [[nodiscard]] std::optional<DragPosition> move(int shift, const DragFrame& window, float screenXTwips,
+                                                   float screenYTwips);
+    // Ends the drag; true when the release asks for the Splash window (any
+    // button but the left). Where the window was left is for the window
+    // system to say (see PositionMemory).
+    bool release(int button);
 
     bool isMoving() const { return m_moving; }
     int lastDragX() const { return m_lastDragX; }
@@ -60,7 +58,6 @@ public:
 
 private:
     int m_twipsPerPixelX;
-    int m_twipsPerPixelY;
     bool m_moving = false;
     float m_oldLeft = 0;
     float m_oldTop = 0;

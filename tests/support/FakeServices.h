@@ -3,6 +3,7 @@
 #include "launcher/startup/Services.h"
 #include "platform/desktop/FontTable.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/RecordingWindowMover.h"
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
@@ -26,10 +27,11 @@ struct FakeServices {
     platform::RecordingSoundSystem sounds;
     platform::RecordingShell shell;
     platform::FakeIconService icons;
+    platform::RecordingWindowMover mover;
 
     launcher::Services services()
     {
-        return {profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, 0.0};
+        return {profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, mover, 0.0};
     }
 };
 

@@ -6,6 +6,8 @@
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/startup/Launcher.h"
 #include "launcher/window/ClockFormat.h"
+#include "launcher/window/PositionMemory.h"
+#include "platform/desktop/RecordingWindowMover.h"
 #include "platform/desktop/WindowStacking.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/icons/FakeIconService.h"
@@ -445,6 +447,82 @@ TEST_F(WindowInteractionTest, DraggingMovesSnapsToTheRightEdgeAndStoresThePositi
     EXPECT_EQ(skinValue("UserSettings", "StartupTop"), "230");
     EXPECT_EQ(openSplash(), nullptr);
     EXPECT_FALSE(launcher->state().windowDragging);
+}
+
+// Where the window system moves windows itself (a Wayland compositor, or its
+// X server), a left press hands the drag over; the skin file gets where the
+// window system reports the window, or nothing where it reports nothing.
+TEST_F(WindowInteractionTest, DragIsHandedToTheWindowSystemThatMovesWindows)
+{
+    using platform::WindowMoving;
+    struct Case {
+        const char* name;
+        WindowMoving moving;
+        bool accepted;
+        std::optional<platform::DesktopPoint> reported;
+        QPoint windowAfter; // where the program has the window after the drag
+        const char* left;
+        const char* top;
+    };
+    const Case cases[] = {
+        {"X server of a compositor", WindowMoving::ByWindowSystem, true, platform::DesktopPoint{432, 282},
+         QPoint(300, 200), "432", "282"},
+        // Declined: the program's own drag, but only the reported place is kept.
+        {"declined", WindowMoving::ByWindowSystem, false, platform::DesktopPoint{300, 200}, QPoint(360, 230), "300",
+         "200"},
+        {"compositor that never tells", WindowMoving::ByWindowSystemUnseen, true, std::nullopt, QPoint(300, 200),
+         "(missing)", "(missing)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mover.setMoving(c.moving);
+        mover.setSystemMoveAccepted(c.accepted);
+        mover.scriptReports({c.reported});
+        start();
+        QuorvexForm& form = launcher->form();
+        form.setObjectName("form");
+        form.move(300, 200);
+        controls::SkinPanel& surface = form.surface();
+        const QPoint grip(5, 60);
+        QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, grip);
+        QMouseEvent drag(QEvent::MouseMove, QPointF(grip + QPoint(60, 30)), QPointF(form.pos() + grip + QPoint(60, 30)),
+                         Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+        QApplication::sendEvent(&surface, &drag);
+        QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, grip + QPoint(60, 30));
+        EXPECT_EQ(mover.calls().front(), std::string("system move form") + (c.accepted ? "" : " (refused)"));
+        EXPECT_EQ(form.pos(), c.windowAfter);
+        EXPECT_EQ(skinValue("UserSettings", "StartupLeft"), c.left);
+        EXPECT_EQ(skinValue("UserSettings", "StartupTop"), c.top);
+        EXPECT_FALSE(launcher->state().windowDragging);
+        launcher.reset();
+        fs::copy_file(fs::path(QUORVEX_SOURCE_DIR) / "assets/skins" / kSkin / (std::string(kSkin) + ".ini"), skinIni(),
+                      fs::copy_options::overwrite_existing);
+        mover = platform::RecordingWindowMover();
+    }
+}
+
+// A window manager may still be moving the window when the button comes up:
+// the skin file gets each place the window is reported at, until the last.
+TEST_F(WindowInteractionTest, OwnDragStoresWhereTheWindowManagerReportsItUntilItArrives)
+{
+    start();
+    QuorvexForm& form = launcher->form();
+    form.setObjectName("form");
+    form.move(100, 100);
+    controls::SkinPanel& surface = form.surface();
+    QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(5, 60));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(105, 160), QPointF(form.pos() + QPoint(105, 160)), Qt::NoButton,
+                     Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(&surface, &drag);
+    ASSERT_EQ(form.pos(), QPoint(200, 200));
+    mover.scriptReports({platform::DesktopPoint{150, 150}, platform::DesktopPoint{200, 200}});
+    QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(5, 60));
+    EXPECT_EQ(mover.calls(), std::vector<std::string>{"where is form"});
+    EXPECT_EQ(skinValue("UserSettings", "StartupLeft"), "150") << "only where the window was reported";
+    QTRY_COMPARE_WITH_TIMEOUT(skinValue("UserSettings", "StartupLeft"), std::string("200"), 2000);
+    EXPECT_EQ(skinValue("UserSettings", "StartupTop"), "200");
+    QTest::qWait(3 * PositionMemory::kQuestionIntervalMs);
+    EXPECT_EQ(mover.calls().size(), 2u) << "no questions once the window is where it was put";
 }
 
 TEST_F(WindowInteractionTest, RightClickOnBackgroundOrStripStoresThePositionAndShowsAbout)

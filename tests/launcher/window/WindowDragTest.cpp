@@ -12,8 +12,8 @@ constexpr int kRight = 2;
 constexpr int kCtrl = 2;
 
 // A 200 x 100 pixel window on a 1024 x 768 screen, dragged by its background:
-// the harness turns screen pixels into the control-relative twips that the
-// window's events carry, and moves the window where the drag says.
+// the harness turns screen pixels into twips and moves the window where the
+// drag says, unless the window system refuses the moves.
 class DragHarness {
 public:
     DragHarness(int leftPx, int topPx)
@@ -28,19 +28,23 @@ public:
 
     void press(int screenXPx, int screenYPx, int button = kLeft)
     {
-        m_drag.press(button, m_frame, relativeX(screenXPx), relativeY(screenYPx));
+        m_drag.press(button, m_frame, twips(screenXPx), twips(screenYPx));
     }
-    // Returns the window's left in pixels after the step.
+    // Whether the drag asked for a move; the window takes it unless refused.
     bool moveTo(int screenXPx, int screenYPx, int shift = 0)
     {
-        const auto moved = m_drag.move(shift, m_frame, relativeX(screenXPx), relativeY(screenYPx));
-        if (moved) {
+        const auto moved = m_drag.move(shift, m_frame, twips(screenXPx), twips(screenYPx));
+        if (moved && !m_refusing) {
             m_frame.leftTwips = moved->leftTwips;
             m_frame.topTwips = moved->topTwips;
         }
+        if (moved)
+            m_asked = *moved;
         return moved.has_value();
     }
-    DragRelease release(int button = kLeft) { return m_drag.release(button, m_frame); }
+    bool release(int button = kLeft) { return m_drag.release(button); }
+    void refuseMoves() { m_refusing = true; }
+    DragPosition asked() const { return m_asked; }
 
     float leftPx() const { return m_frame.leftTwips / 15; }
     float topPx() const { return static_cast<float>(m_frame.topTwips) / 15; }
@@ -48,11 +52,12 @@ public:
     const WindowDrag& drag() const { return m_drag; }
 
 private:
-    float relativeX(int screenXPx) const { return static_cast<float>(screenXPx * 15) - m_frame.leftTwips; }
-    float relativeY(int screenYPx) const { return static_cast<float>(screenYPx * 15 - m_frame.topTwips); }
+    static float twips(int px) { return static_cast<float>(px * 15); }
 
     DragFrame m_frame;
     WindowDrag m_drag;
+    bool m_refusing = false;
+    DragPosition m_asked;
 };
 
 TEST(WindowDragTest, FollowsThePointerAwayFromTheEdges)
@@ -161,17 +166,13 @@ TEST(WindowDragTest, SnapDistanceUsesTheHorizontalFactorForEveryEdge)
     // 10 twips per pixel across, 20 down: ten pixels are 100 twips, also for
     // the top edge, whose pixels are 20 twips high.
     const DragFrame frame{5000, 150, 3000, 1500, 100000, 100000};
-    for (const auto& [pointerY, top] : {std::pair{60.0f, 110}, std::pair{49.0f, 0}}) {
-        WindowDrag drag(10, 20);
-        drag.press(kLeft, frame, 100, 100);
-        const auto moved = drag.move(0, frame, 100, pointerY);
+    for (const auto& [pointerY, top] : {std::pair{210.0f, 110}, std::pair{199.0f, 0}}) {
+        WindowDrag drag(10);
+        drag.press(kLeft, frame, 5100, 250);
+        const auto moved = drag.move(0, frame, 5100, pointerY);
         ASSERT_TRUE(moved);
         EXPECT_EQ(moved->topTwips, top) << pointerY;
     }
-    WindowDrag drag(10, 20);
-    const DragRelease stored = drag.release(kLeft, {1000, 1000, 0, 0, 0, 0});
-    EXPECT_EQ(stored.startupLeft, 100);
-    EXPECT_EQ(stored.startupTop, 50);
 }
 
 TEST(WindowDragTest, OnlyTheLeftButtonDrags)
@@ -183,41 +184,29 @@ TEST(WindowDragTest, OnlyTheLeftButtonDrags)
     EXPECT_EQ(window.leftPx(), 300);
 }
 
-TEST(WindowDragTest, ReleaseStoresWholePixelsTowardsMinusInfinity)
+TEST(WindowDragTest, OnlyAReleaseOfAnotherButtonAsksForTheSplash)
 {
-    struct Case {
-        float leftTwips;
-        int topTwips;
-        int button;
-        DragRelease expected;
-    };
-    const Case cases[] = {
-        {1234, 1234, kLeft, {82, 82, false}},
-        {1229.9f, 15, kLeft, {81, 1, false}},
-        {-40, -1, kLeft, {-3, -1, false}},
-        {4500, 3000, kRight, {300, 200, true}},
-    };
-    for (const auto& c : cases) {
-        DragHarness window(0, 0);
-        window.frame().leftTwips = c.leftTwips;
-        window.frame().topTwips = c.topTwips;
-        window.press(10, 10);
-        const DragRelease stored = window.release(c.button);
-        EXPECT_EQ(stored.startupLeft, c.expected.startupLeft) << c.leftTwips;
-        EXPECT_EQ(stored.startupTop, c.expected.startupTop) << c.topTwips;
-        EXPECT_EQ(stored.showSplash, c.expected.showSplash);
+    for (const auto& [button, splash] : {std::pair{kLeft, false}, std::pair{kRight, true}}) {
+        DragHarness window(321, 123);
+        window.press(400, 200, button);
+        EXPECT_EQ(window.release(button), splash) << button;
         EXPECT_FALSE(window.drag().isMoving());
+        EXPECT_FALSE(window.moveTo(500, 500)) << "a released drag must not move the window";
     }
 }
 
-TEST(WindowDragTest, ClickWithoutMovingStoresTheUnchangedPosition)
+// A window system that refuses the program's moves leaves the window where it
+// was; the drag must keep following the pointer from the press, not add each
+// step to a position the window never reached.
+TEST(WindowDragTest, RefusedMovesDoNotAddUpTheError)
 {
-    DragHarness window(321, 123);
-    window.press(400, 200);
-    const DragRelease stored = window.release();
-    EXPECT_EQ(stored.startupLeft, 321);
-    EXPECT_EQ(stored.startupTop, 123);
-    EXPECT_FALSE(window.moveTo(500, 500)) << "a released drag must not move the window";
+    DragHarness window(300, 300);
+    window.refuseMoves();
+    window.press(350, 350);
+    for (int step = 1; step <= 20; ++step)
+        ASSERT_TRUE(window.moveTo(350 - 10 * step, 350 + 5 * step, kCtrl));
+    EXPECT_EQ(window.asked(), (DragPosition{100 * 15, 400 * 15}));
+    EXPECT_EQ(window.leftPx(), 300);
 }
 
 } // namespace
