@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The launcher on a screen of device-pixel ratio 2 (QT_SCALE_FACTOR=2):
+# The launcher on a screen of device-pixel ratio 2 (QT_SCALE_FACTOR=2, or a
+# desktop that sets Xft.dpi: 192):
 #  - the window is twice the size of the ordinary one;
 #  - its X outline is the ordinary one with every rectangle doubled, for the
 #    bundled skin (a short list Qt installs) and for a checkerboard outline
@@ -15,11 +16,19 @@ e2e_begin app 1600x1200
 printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
 skin=$app/skins/Ferrolume
 
-# capture NAME SCALE: runs the launcher at that scale and keeps the window's
-# size (NAME.size), its outline (NAME.outline, sorted) and its look (NAME.png).
+# capture NAME SCALE: runs the launcher at that scale (QT_SCALE_FACTOR, or
+# "xft" for the desktop's font resolution at 192 dots per inch) and keeps the
+# window's size (NAME.size), its outline (NAME.outline, sorted) and its look
+# (NAME.png).
 capture() {
   local name=$1 scale=$2 x y w h
-  QT_SCALE_FACTOR=$scale e2e_start_launcher "$app"
+  if [ "$scale" = xft ]; then
+    echo 'Xft.dpi: 192' | xrdb -merge
+    e2e_start_launcher "$app"
+    xrdb -remove
+  else
+    QT_SCALE_FACTOR=$scale e2e_start_launcher "$app"
+  fi
   xdotool mousemove 0 1199
   sleep 1
   read -r x y w h < <(e2e_geometry "$window")
@@ -64,6 +73,8 @@ convert "$skin/Ferrolume.bmp" -crop "$hearth" +repage -sample 200% "$app/doubled
   e2e_fail "the @2x background is hardly more than the ordinary one doubled; the check proves nothing"
 [ "$(differing "$app/dense-hearth.png" "$app/fine-hearth.png")" = 0 ] ||
   e2e_fail "the window does not show Ferrolume@2x.bmp: $(differing "$app/dense-hearth.png" "$app/fine-hearth.png") pixels differ"
+capture xft xft
+same_twice_as_large ordinary xft
 
 # Without its @2x picture the background is doubled pixel by pixel.
 mv "$skin/Ferrolume@2x.bmp" "$app/Ferrolume@2x.bmp"
