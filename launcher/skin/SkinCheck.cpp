@@ -104,8 +104,25 @@ std::vector<std::string> SkinCheckReport::lines() const
     return result;
 }
 
+namespace {
+
+// A double-size partner the skin ships but a high-density screen would not use.
+void checkDoubleSize(const fs::path& folder, const std::string& name, const std::string& path,
+                     const DoubleSizeProbe& doubleSizeFits, std::vector<std::string>& warnings)
+{
+    const std::string doubleSize = DoubleSizeFileName(name);
+    const std::string doublePath = platform::resolveCaseInsensitive(folder / doubleSize).string();
+    std::error_code error;
+    if (!fs::exists(doublePath, error))
+        return;
+    if (const std::string misfit = doubleSizeFits(path, doublePath); !misfit.empty())
+        warnings.push_back("high-density screens pass over " + doubleSize + ": " + misfit);
+}
+
+} // namespace
+
 SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string& skinFolder,
-                                const PictureProbe& canLoadPicture)
+                                const PictureProbe& canLoadPicture, const DoubleSizeProbe& doubleSizeFits)
 {
     SkinCheckReport report;
     fs::path folder = fs::path(skinFolder);
@@ -140,8 +157,11 @@ SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string
     for (const SkinFile& file : SkinPictureFiles(read.definition, report.skinName)) {
         const std::string path = platform::resolveCaseInsensitive(folder / file.name).string();
         const std::string problem = canLoadPicture(path);
-        if (problem.empty())
+        if (problem.empty()) {
+            if (doubleSizeFits)
+                checkDoubleSize(folder, file.name, path, doubleSizeFits, report.warnings);
             continue;
+        }
         const bool exists = fs::exists(path, error);
         if (!exists && !file.missedWhenAbsent)
             continue;

@@ -35,6 +35,11 @@ struct SkinCheckReport {
 // picture, cut short); empty when it can.
 using PictureProbe = std::function<std::string(const std::string& path)>;
 
+// Why the double-size picture at `doubleSizePath` would be passed over on a
+// high-density screen beside the usable picture at `path` (unusable, or not
+// exactly twice its size); empty when it fits.
+using DoubleSizeProbe = std::function<std::string(const std::string& path, const std::string& doubleSizePath)>;
+
 // No line of a definition file is longer than this; a longer one means the
 // line breaks are missing or not ones the launcher knows, and the keys
 // behind it are lost.
@@ -43,9 +48,10 @@ inline constexpr size_t kMaxDefinitionLineBytes = 64 * 1024;
 // Checks a skin folder the way the launcher would load it: the folder name
 // start-up gives it (nothing is renamed here), the definition file (named
 // after the folder; one that exists but cannot be read or
-// understood is an error), every value that had to be corrected, and every
-// picture the skin needs.
+// understood is an error), every value that had to be corrected, every
+// picture the skin needs and, given `doubleSizeFits`, the @2x partners of
+// those pictures (one that would be passed over is a warning).
 SkinCheckReport CheckSkinFolder(platform::ProfileStore& store, const std::string& skinFolder,
-                                const PictureProbe& canLoadPicture);
+                                const PictureProbe& canLoadPicture, const DoubleSizeProbe& doubleSizeFits = {});
 
 } // namespace launcher

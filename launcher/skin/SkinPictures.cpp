@@ -65,6 +65,15 @@ int PictureScaleForRatio(double devicePixelRatio)
     return static_cast<int>(std::clamp(std::lround(devicePixelRatio), 2L, static_cast<long>(kMaxPictureScale)));
 }
 
+std::string DoubleSizeMismatch(QSize base, QSize doubleSize)
+{
+    if (doubleSize == base * 2)
+        return {};
+    return "it is " + std::to_string(doubleSize.width()) + " x " + std::to_string(doubleSize.height()) +
+           " pixels, not twice the " + std::to_string(base.width()) + " x " + std::to_string(base.height()) +
+           " of the picture it doubles";
+}
+
 ScaledPicture PictureForScale(const QImage& base, const QImage& doubleSize, int scale,
                               const std::string& doubleSizePath)
 {
@@ -76,14 +85,11 @@ ScaledPicture PictureForScale(const QImage& base, const QImage& doubleSize, int 
     QImage source = base;
     int sourceScale = 1;
     if (!doubleSize.isNull() && scale % 2 == 0) {
-        if (doubleSize.size() == base.size() * 2) {
+        if (const std::string mismatch = DoubleSizeMismatch(base.size(), doubleSize.size()); mismatch.empty()) {
             source = doubleSize;
             sourceScale = 2;
         } else {
-            result.warning = "ignoring " + doubleSizePath + ": it is " + std::to_string(doubleSize.width()) + " x " +
-                             std::to_string(doubleSize.height()) + " pixels, not twice the " +
-                             std::to_string(base.width()) + " x " + std::to_string(base.height()) +
-                             " of the picture it doubles";
+            result.warning = "ignoring " + doubleSizePath + ": " + mismatch;
         }
     }
     const uint64_t scaledPixels = static_cast<uint64_t>(base.width()) * static_cast<uint64_t>(base.height()) *

@@ -25,6 +25,11 @@ DecodedPicture DecodePictureFile(const std::string& path);
 inline constexpr int kMaxPictureScale = 4;
 int PictureScaleForRatio(double devicePixelRatio);
 
+// Why a double-size picture of `doubleSize` cannot stand in for a picture of
+// `base` (it must be exactly twice as wide and twice as high); empty when it
+// can.
+std::string DoubleSizeMismatch(QSize base, QSize doubleSize);
+
 struct ScaledPicture {
     QImage image;        // its devicePixelRatio() says how it was scaled
     std::string warning; // why a double-size picture was not used; empty if none

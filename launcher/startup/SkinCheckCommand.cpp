@@ -11,9 +11,14 @@ namespace launcher {
 SkinCheckReport CheckInstalledSkin(const std::string& skinFolder)
 {
     platform::FileProfileStore store;
-    return CheckSkinFolder(store, skinFolder, [](const std::string& path) {
-        return DecodePictureFile(path).error;
-    });
+    return CheckSkinFolder(
+        store, skinFolder, [](const std::string& path) { return DecodePictureFile(path).error; },
+        [](const std::string& path, const std::string& doubleSizePath) {
+            const DecodedPicture doubleSize = DecodePictureFile(doubleSizePath);
+            if (doubleSize.image.isNull())
+                return doubleSize.error;
+            return DoubleSizeMismatch(DecodePictureFile(path).image.size(), doubleSize.image.size());
+        });
 }
 
 bool PrintSkinCheckReport(const SkinCheckReport& report)

@@ -103,3 +103,26 @@ TEST(SkinCheckCommand, FolderNamedOtherwiseThanItsDefinitionFileCanBeLoaded)
     EXPECT_TRUE(fs::is_directory(skin));
     EXPECT_FALSE(fs::exists(app.path() / "skins" / "Slatewise"));
 }
+
+// Ferrolume's @2x pictures all fit; one of the wrong size, or one that
+// cannot be read, is named as a warning: the skin still loads.
+TEST(SkinCheckCommand, HighDensityPicturesThatWouldBePassedOverAreWarnings)
+{
+    testsupport::TempFolder app;
+    const fs::path skin = app.path() / "Ferrolume";
+    fs::copy(fs::path(QUORVEX_SOURCE_DIR) / "assets/skins/Ferrolume", skin);
+    CheckRun run = runCheck(skin);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output.find("high-density"), std::string::npos) << run.output;
+
+    fs::copy_file(skin / "Exit_up.bmp", skin / "Exit_up@2x.bmp", fs::copy_options::overwrite_existing);
+    fs::resize_file(skin / "section02_3@2x.bmp", 100);
+    run = runCheck(skin);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("warning: high-density screens pass over Exit_up@2x.bmp: it is 22 x 22 pixels, not "
+                              "twice the 22 x 22"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("warning: high-density screens pass over section02_3@2x.bmp"), std::string::npos)
+        << run.output;
+}

@@ -98,6 +98,28 @@ TEST_F(SkinRender, ShadedAndScaledRendersChangeTheWindowAsAsked)
     EXPECT_EQ(scaled.size(), QSize(64, 48));
 }
 
+// At scale 2 the render is what a high-density screen shows: twice the
+// size, exactly the ordinary outline doubled, and Ferrolume's own @2x
+// background where nothing is drawn over it (the hearth below the tabs).
+TEST_F(SkinRender, AtScaleTwoTheSkinsDoubleSizePicturesShowInsideTheDoubledOutline)
+{
+    const QImage ordinary = render("Ferrolume", 1);
+    ASSERT_FALSE(ordinary.isNull()) << error;
+    screen = platform::FixedScreen({1024, 768}, 2.0);
+    request.scale = 2;
+    const QImage dense = render("Ferrolume", 1);
+    ASSERT_FALSE(dense.isNull()) << error;
+    ASSERT_EQ(dense.size(), ordinary.size() * 2);
+    for (int y = 0; y < dense.height(); ++y)
+        for (int x = 0; x < dense.width(); ++x)
+            if ((qAlpha(dense.pixel(x, y)) == 0) != (qAlpha(ordinary.pixel(x / 2, y / 2)) == 0))
+                FAIL() << "device pixel " << x << "," << y << " is not cut as its skin pixel is";
+
+    const QRect hearth(56, 532, 128, 128);
+    const QImage fine = QImage((kBundledSkins / "Ferrolume/Ferrolume@2x.bmp").string().c_str()).copy(hearth);
+    EXPECT_EQ(dense.copy(hearth).convertToFormat(QImage::Format_RGB32), fine.convertToFormat(QImage::Format_RGB32));
+}
+
 TEST_F(SkinRender, AHoveredLaunchButtonChangesOnlyItsOwnPlace)
 {
     const QImage plain = render("Slatewise", 2);
@@ -146,6 +168,8 @@ TEST(SkinRenderCommand, UnloadableSkinsAndBadOptionsFailWithoutAPicture)
         {{skin.string(), "-o", out, "--width", "20"}, 2, ""},
         {{skin.string(), "-o", out, "--section"}, 2, ""},
         {{skin.string(), "-o", out, "--sparkle"}, 2, ""},
+        {{skin.string(), "-o", out, "--scale", "5"}, 2, ""},
+        {{skin.string(), "-o", out, "--scale", "0"}, 2, ""},
     };
     for (const Case& c : cases) {
         std::vector<std::string> words = {"quorvex", "--render-skin"};
