@@ -3,8 +3,9 @@
 # desktop that sets Xft.dpi: 192):
 #  - the window is twice the size of the ordinary one;
 #  - its X outline is the ordinary one with every rectangle doubled, for the
-#    bundled skin (a short list Qt installs) and for a checkerboard outline
-#    too long for one X request (installed as a shape mask);
+#    bundled skin (a short list Qt installs), for its rolled-up window (cut
+#    from shade@2x.bmp) and for a checkerboard outline too long for one X
+#    request (installed as a shape mask);
 #  - where the skin ships an @2x background the screen shows that picture's
 #    own pixels, which differ from the ordinary picture doubled; where it
 #    ships none the ordinary picture comes out doubled pixel for pixel,
@@ -16,12 +17,12 @@ e2e_begin app 1600x1200
 printf '[Options]\nStartupSkin=Ferrolume\n' > "$app/Quorvex.ini"
 skin=$app/skins/Ferrolume
 
-# capture NAME SCALE: runs the launcher at that scale (QT_SCALE_FACTOR, or
-# "xft" for the desktop's font resolution at 192 dots per inch) and keeps the
-# window's size (NAME.size), its outline (NAME.outline, sorted) and its look
-# (NAME.png).
+# capture NAME SCALE [shaded]: runs the launcher at that scale
+# (QT_SCALE_FACTOR, or "xft" for the desktop's font resolution at 192 dots
+# per inch), rolled up when asked, and keeps the window's size (NAME.size),
+# its outline (NAME.outline, sorted) and its look (NAME.png).
 capture() {
-  local name=$1 scale=$2 x y w h
+  local name=$1 scale=$2 shaded=${3:-} x y w h
   if [ "$scale" = xft ]; then
     echo 'Xft.dpi: 192' | xrdb -merge
     e2e_start_launcher "$app"
@@ -32,6 +33,13 @@ capture() {
   xdotool mousemove 0 1199
   sleep 1
   read -r x y w h < <(e2e_geometry "$window")
+  if [ -n "$shaded" ]; then
+    # Double-click the title cap's shade strip (skin pixels 40,3 to 200,33).
+    local ratio=$((w / 340))
+    xdotool mousemove $((x + 60 * ratio)) $((y + 12 * ratio)) click --repeat 2 --delay 80 1 mousemove 0 1199
+    sleep 1
+    read -r x y w h < <(e2e_geometry "$window")
+  fi
   echo "$w $h" > "$app/$name.size"
   "$QUORVEX_BINARY_DIR/bin/e2e-shape-rectangles" "$window" | sort > "$app/$name.outline"
   x11_screenshot "$app/screen.png"
@@ -99,6 +107,12 @@ capture board 1
 capture board-dense 2
 [ "$(wc -l < "$app/board.outline")" -gt 16384 ] || e2e_fail "the checkerboard outline is too short to need a mask"
 same_twice_as_large board board-dense
+# Rolled up (and so stored), the window comes back rolled up at ratio 2.
+capture board-shaded 1 shaded
+[ "$(cat "$app/board-shaded.size")" = "340 36" ] || e2e_fail "the window did not roll up: $(cat "$app/board-shaded.size")"
+capture board-dense-shaded 2
+same_twice_as_large board-shaded board-dense-shaded
+
 grep -q "ignoring .*Ferrolume@2x.bmp: it is 680 x 704 pixels, not twice the $ow x $((oh + 128))" \
   "$app/board-dense.stderr" || e2e_fail "no word of the ill-fitting @2x picture: $(cat "$app/board-dense.stderr")"
 
