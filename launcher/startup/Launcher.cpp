@@ -7,12 +7,14 @@
 #include "launcher/dialogs/Splash.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/skin/SkinPictures.h"
+#include "launcher/startup/SkinChangeWatch.h"
 #include "platform/files/CaseInsensitivePath.h"
 #include "platform/files/DirectoryListing.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -122,41 +124,8 @@ StartupResult Launcher::Load()
         return StartupResult::CannotLoadSkin;
     }
 
-    ScanSectionFolders();
-    InstallSkinFonts();
-    SizeWindowToPicture(m_picture1);
-    m_form->setPicture(m_picture1);
-    OutlineWindow();
-
-    const QSize screenPx(m_services.screen.size().widthPx, m_services.screen.size().heightPx);
-    setStatus("Options");
-    startupPause(250);
-    if (!skinLoaded(LoadSkinOptions(skinSource(), screenPx, m_skin, m_settings, m_form->controls(),
-                                    m_form->images())))
+    if (!LoadSkinLook(SkinLoadPass::Startup))
         return StartupResult::CannotLoadSkin;
-    m_hosted.setHotKey(m_settings.hotKey);
-    m_skinSounds.setSkinFolder(m_paths.SkinFolder(m_state.CurrentSkin));
-    m_skinSounds.setSoundEnabled(m_settings.soundEnabled);
-
-    setStatus("Sections");
-    startupPause(250);
-    if (!skinLoaded(LoadSectionPanels(skinSource(), m_skin, m_form->controls(), m_form->images())))
-        return StartupResult::CannotLoadSkin;
-
-    setStatus("Styles");
-    startupPause(250);
-    if (!skinLoaded(LoadButtonStyles(skinSource(), m_skin, m_form->images())))
-        return StartupResult::CannotLoadSkin;
-
-    setStatus("Icons");
-    startupPause(250);
-    BuildShortcutIcons();
-
-    setStatus("Buttons");
-    startupPause(250);
-    PopulateLaunchButtons();
-
-    MarkCurrentSection();
     RestoreStoredPosition();
     KeepWindowOnScreen();
 
@@ -176,7 +145,54 @@ StartupResult Launcher::Load()
 
     StoreScreenSize();
     m_services.screen.setLayoutChangedHandler([this] { ScreenLayoutChanged(); });
+    StartLiveReload();
     return StartupResult::Running;
+}
+
+bool Launcher::LoadSkinLook(SkinLoadPass pass)
+{
+    ScanSectionFolders();
+    InstallSkinFonts();
+    SizeWindowToPicture(m_picture1);
+    m_form->setPicture(m_picture1);
+    OutlineWindow();
+
+    const QSize screenPx(m_services.screen.size().widthPx, m_services.screen.size().heightPx);
+    loadStep(pass, "Options");
+    if (!skinLoaded(pass, LoadSkinOptions(skinSource(), screenPx, m_skin, m_settings, m_form->controls(),
+                                          m_form->images())))
+        return false;
+    m_hosted.setHotKey(m_settings.hotKey);
+    m_skinSounds.setSkinFolder(m_paths.SkinFolder(m_state.CurrentSkin));
+    m_skinSounds.setSoundEnabled(m_settings.soundEnabled);
+
+    loadStep(pass, "Sections");
+    if (!skinLoaded(pass, LoadSectionPanels(skinSource(), m_skin, m_form->controls(), m_form->images())))
+        return false;
+
+    loadStep(pass, "Styles");
+    if (!skinLoaded(pass, LoadButtonStyles(skinSource(), m_skin, m_form->images())))
+        return false;
+
+    loadStep(pass, "Icons");
+    BuildShortcutIcons();
+
+    loadStep(pass, "Buttons");
+    // A reload may bring fewer sections, or find fewer section folders, than
+    // the section in use.
+    if (m_state.CurrentSection > std::min(static_cast<int>(m_skin.sections.size()), m_library->SectionFolderCount()))
+        m_state.CurrentSection = 1;
+    PopulateLaunchButtons();
+    MarkCurrentSection();
+    return true;
+}
+
+void Launcher::loadStep(SkinLoadPass pass, const char* status)
+{
+    if (pass != SkinLoadPass::Startup)
+        return;
+    setStatus(status);
+    startupPause(250);
 }
 
 SkinSource Launcher::skinSource() const
@@ -186,12 +202,14 @@ SkinSource Launcher::skinSource() const
 
 // A skin missing a picture it cannot do without is refused as a whole, with
 // the names of the missing files on standard error for the skin's author.
-bool Launcher::skinLoaded(const SkinLoadErrors& errors)
+bool Launcher::skinLoaded(SkinLoadPass pass, const SkinLoadErrors& errors)
 {
     if (errors.empty())
         return true;
     for (const std::string& error : errors)
         std::fprintf(stderr, "quorvex: skin %s: %s\n", m_state.CurrentSkin.c_str(), error.c_str());
+    if (pass == SkinLoadPass::Reload)
+        return false;
     m_splash.reset();
     m_form->hide();
     m_services.messages.show(kCannotLoadSkinMessage, kProgramTitle);
@@ -205,13 +223,15 @@ void Launcher::SetWindowTopmost(QWidget& window, bool onTop)
 
 void Launcher::MarkCurrentSection()
 {
-    if (m_skin.sections.empty())
+    const int current = m_state.CurrentSection - 1;
+    if (current < 0 || current >= static_cast<int>(m_skin.sections.size()) || current >= kMaxSections)
         return;
-    const SectionKeys& first = m_skin.sections.front();
-    controls::SkinPanel& panel = *m_form->controls().SSPanel1[0];
-    if (!first.regionOnly)
-        panel.setBackgroundPicture(m_form->images().SectionsIL[0].picture(QString::fromStdString(SectionImageKey(0, 2))));
-    panel.setForeColor(QColor(first.currentColor.red, first.currentColor.green, first.currentColor.blue));
+    const SectionKeys& section = m_skin.sections[static_cast<size_t>(current)];
+    controls::SkinPanel& panel = *m_form->controls().SSPanel1[static_cast<size_t>(current)];
+    if (!section.regionOnly)
+        panel.setBackgroundPicture(m_form->images().SectionsIL[static_cast<size_t>(current)].picture(
+            QString::fromStdString(SectionImageKey(current, 2))));
+    panel.setForeColor(QColor(section.currentColor.red, section.currentColor.green, section.currentColor.blue));
 }
 
 void Launcher::OutlineWindow()
@@ -265,11 +285,11 @@ bool Launcher::LoadSkinBackground()
 {
     const SkinSource source = skinSource();
     SkinPicture loaded = LoadSkinPicture(source.folder(), BackgroundFileName(source.skinName, 0), source.pictureScale);
-    m_picture1 = std::move(loaded.picture);
-    if (m_picture1.isNull()) {
+    if (loaded.picture.isNull()) {
         std::fprintf(stderr, "quorvex: cannot load the background: %s\n", loaded.error.c_str());
         return false;
     }
+    m_picture1 = std::move(loaded.picture);
     return true;
 }
 

@@ -23,6 +23,7 @@
 
 namespace launcher {
 
+class SkinChangeWatch;
 class Splash;
 
 enum class StartupResult {
@@ -63,6 +64,14 @@ public:
     const std::vector<std::string>& startupSteps() const { return m_startupSteps; }
     bool quietStart() const { return m_quiet; }
     int pausesTaken() const { return m_pause.pausesTaken(); }
+
+    // Loads the running skin again in place, after its files were edited,
+    // keeping the section, the window's position and its shade state. A
+    // skin that no longer loads keeps its look, and what --check-skin says
+    // about it goes to standard error. False when the launcher is in the
+    // middle of something (a pause, a drag, a dialog's event loop) and
+    // nothing was done: ask again later.
+    bool ReloadSkin();
 
     // Keeps `window` above all others, or lets it go back among them.
     void SetWindowTopmost(QWidget& window, bool onTop);
@@ -120,6 +129,13 @@ private:
     void startupPause(int milliseconds);
     void CreateFirstRunFolders();
     bool LoadSkinBackground();
+    // Every step that puts the skin on the window, from the section folders
+    // to the launch buttons. A reload runs them without status or pauses and
+    // keeps the window as it is when a picture is missing.
+    enum class SkinLoadPass { Startup, Reload };
+    bool LoadSkinLook(SkinLoadPass pass);
+    void loadStep(SkinLoadPass pass, const char* status);
+    void StartLiveReload();
     void SizeWindowToPicture(const QPixmap& picture);
     std::vector<std::string> SkinFontFiles() const;
     void InstallSkinFonts();
@@ -131,11 +147,15 @@ private:
     void ScreenLayoutChanged();
     void BringForwardWindowsOpenedSince(const std::vector<platform::WindowId>& before);
     void RestoreShadedState();
+    // Rolls the window up without a sound, as it comes back shaded.
+    void ComeBackShaded();
+    // The background number of section `index` (0-based); 0 beyond the skin's sections.
+    int SectionStyle(int index) const;
     std::string skinValue(const char* section, const char* key, int defaultValue);
 
     // The steps of start-up and of the library's reload (LauncherLibrary.cpp).
     SkinSource skinSource() const;
-    bool skinLoaded(const SkinLoadErrors& errors);
+    bool skinLoaded(SkinLoadPass pass, const SkinLoadErrors& errors);
 
     void ScanSectionFolders();
     void OutlineWindow();
@@ -168,6 +188,7 @@ private:
     bool m_populated = false; // PopulatedFlag: the buttons were filled since the switch began
     platform::SkinSoundPlayer m_skinSounds;
     std::unique_ptr<ShortcutLauncher> m_launcher;
+    std::unique_ptr<SkinChangeWatch> m_skinWatch; // last: it calls into everything above
 };
 
 } // namespace launcher

@@ -151,18 +151,16 @@ void Launcher::ReloadLibrary()
     BuildShortcutIcons();
     PopulateLaunchButtons();
 
-    const int current = m_state.CurrentSection - 1;
-    if (current >= 0 && current < static_cast<int>(m_skin.sections.size())) {
-        const SectionKeys& section = m_skin.sections[static_cast<size_t>(current)];
-        controls::SkinPanel& panel = *m_form->controls().SSPanel1[static_cast<size_t>(current)];
-        if (!section.regionOnly)
-            panel.setBackgroundPicture(m_form->images().SectionsIL[static_cast<size_t>(current)].picture(
-                QString::fromStdString(SectionImageKey(current, 2))));
-        panel.setForeColor(toQColor(section.currentColor));
-    }
+    MarkCurrentSection();
     SetWindowTopmost(message, false);
     message.close();
     SetWindowTopmost(*m_form, m_settings.alwaysOnTop);
+}
+
+int Launcher::SectionStyle(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_skin.sections.size()) ? m_skin.sections[static_cast<size_t>(index)].style
+                                                                           : 0;
 }
 
 QPixmap Launcher::SectionBackground(int number) const
@@ -184,13 +182,8 @@ void Launcher::SwitchSection(int index)
     m_populated = false;
 
     // Each section may show its own window background.
-    const auto styleOf = [this](int section) {
-        return section >= 0 && section < static_cast<int>(m_skin.sections.size())
-                   ? m_skin.sections[static_cast<size_t>(section)].style
-                   : 0;
-    };
-    const int newStyle = styleOf(m_state.CurrentSection - 1);
-    if (newStyle != styleOf(previous) && m_state.ShadedFlag == 0) {
+    const int newStyle = SectionStyle(m_state.CurrentSection - 1);
+    if (newStyle != SectionStyle(previous) && m_state.ShadedFlag == 0) {
         const QPixmap background = SectionBackground(newStyle);
         if (!background.isNull())
             m_form->setPicture(background);

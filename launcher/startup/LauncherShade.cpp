@@ -115,9 +115,7 @@ void Launcher::RollUp()
 
 void Launcher::RollDown()
 {
-    const int current = m_state.CurrentSection - 1;
-    const int style =
-        current >= 0 && current < static_cast<int>(m_skin.sections.size()) ? m_skin.sections[static_cast<size_t>(current)].style : 0;
+    const int style = SectionStyle(m_state.CurrentSection - 1);
     const QPixmap background = SectionBackground(style);
     const PixelSize full = sizeOf(background.isNull() ? m_picture1 : background);
     runShadeSteps(*this, m_picture1, RollDownSteps(m_state.ShadedFlag, m_skin.shading, style, full), QPixmap(), false);
@@ -125,10 +123,13 @@ void Launcher::RollDown()
 
 void Launcher::RestoreShadedState()
 {
-    m_state.ShadedFlag = leadingWholeNumber(skinValue("UserSettings", "Shaded", 0)) != 0 ? -1 : 0;
-    if (m_state.ShadedFlag == 0)
-        return;
     m_state.ShadedFlag = 0;
+    if (leadingWholeNumber(skinValue("UserSettings", "Shaded", 0)) != 0)
+        ComeBackShaded();
+}
+
+void Launcher::ComeBackShaded()
+{
     rollUp(*this, m_picture1, ShadeSound::Silent);
     if (m_state.ShadedFlag != 0)
         return;

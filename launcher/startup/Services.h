@@ -10,6 +10,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/sound/SoundSystem.h"
 #include "platform/profile/ProfileStore.h"
+#include "platform/watch/FolderWatcher.h"
 
 namespace launcher {
 
@@ -31,6 +32,9 @@ struct Services {
     // Started at log-in (--autostart): no splash and no start-up pauses,
     // whatever Quorvex.ini says.
     bool quietStart = false;
+    // Watches the running skin's folder, so that a skin edited while it runs
+    // is loaded again; null: the skin is read at start-up only.
+    platform::FolderWatcher* skinFolderWatcher = nullptr;
 };
 
 } // namespace launcher

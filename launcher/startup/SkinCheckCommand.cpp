@@ -21,16 +21,16 @@ SkinCheckReport CheckInstalledSkin(const std::string& skinFolder)
         });
 }
 
-bool PrintSkinCheckReport(const SkinCheckReport& report)
+bool PrintSkinCheckReport(const SkinCheckReport& report, std::FILE* out)
 {
     for (const std::string& line : report.lines())
-        std::printf("%s\n", line.c_str());
+        std::fprintf(out, "%s\n", line.c_str());
     if (report.loadable()) {
-        std::printf("skin %s: can be loaded (%zu warnings, %zu corrections)\n", report.skinName.c_str(),
+        std::fprintf(out, "skin %s: can be loaded (%zu warnings, %zu corrections)\n", report.skinName.c_str(),
                     report.warnings.size(), report.corrections.size());
         return true;
     }
-    std::printf("skin %s: cannot be loaded (%zu errors)\n", report.skinName.c_str(), report.errors.size());
+    std::fprintf(out, "skin %s: cannot be loaded (%zu errors)\n", report.skinName.c_str(), report.errors.size());
     return false;
 }
 

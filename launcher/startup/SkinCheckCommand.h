@@ -2,6 +2,7 @@
 
 #include "launcher/skin/SkinCheck.h"
 
+#include <cstdio>
 #include <string>
 
 namespace launcher {
@@ -11,8 +12,9 @@ namespace launcher {
 // makes a skin the start-up skin.
 SkinCheckReport CheckInstalledSkin(const std::string& skinFolder);
 
-// Prints what `--check-skin` prints for `report`; true when the skin loads.
-bool PrintSkinCheckReport(const SkinCheckReport& report);
+// Prints what `--check-skin` prints for `report` to `out`; true when the
+// skin loads.
+bool PrintSkinCheckReport(const SkinCheckReport& report, std::FILE* out = stdout);
 
 // `quorvex --check-skin FOLDER`: prints every missing picture and every value
 // the launcher would correct; returns 0 when the skin can be loaded.

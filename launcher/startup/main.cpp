@@ -17,6 +17,7 @@
 #include "platform/sound/OneSoundPlayer.h"
 #include "platform/sound/QtSoundOutput.h"
 #include "platform/profile/FileProfileStore.h"
+#include "platform/watch/InotifyFolderWatcher.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -45,7 +46,9 @@ void printUsage()
                 "else $XDG_DATA_HOME/quorvex (~/.local/share/quorvex), filled from the installed\n"
                 "skins on first use. [Options] ShowSplash=0 in Quorvex.ini always starts\n"
                 "without the splash. One launcher runs per program folder;\n"
-                "--raise, --quit and --refresh exit with 1 when none runs.\n");
+                "--raise, --quit and --refresh exit with 1 when none runs.\n"
+                "The running skin is loaded again when one of its files is saved;\n"
+                "QUORVEX_LIVE_RELOAD=0 turns that off.\n");
 }
 
 double pauseScale()
@@ -55,6 +58,11 @@ double pauseScale()
         return 1.0;
     const double scale = std::strtod(text, nullptr);
     return scale >= 0 && scale <= 10 ? scale : 1.0;
+}
+
+bool liveReloadWanted()
+{
+    return qgetenv("QUORVEX_LIVE_RELOAD") != "0";
 }
 
 } // namespace
@@ -124,8 +132,9 @@ int main(int argc, char** argv)
     platform::DesktopShell shell;
     platform::ThemeIconService icons;
     platform::QtWindowMover mover;
+    platform::InotifyFolderWatcher skinFolderWatcher;
     launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, mover, pauseScale(),
-                                 autostart},
+                                 autostart, liveReloadWanted() ? &skinFolderWatcher : nullptr},
                                 paths);
     if (launcher.Load() != launcher::StartupResult::Running)
         return 1;

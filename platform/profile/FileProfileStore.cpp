@@ -90,6 +90,7 @@ std::string FileProfileStore::write(const std::string& file, std::string_view se
     const fs::path path = resolveCaseInsensitive(file);
     if (std::string problem = ProfileDocument::entryProblem(section, key, value); !problem.empty())
         return "cannot write " + path.string() + ": " + problem;
+    tellWriteObserver(file, WritePhase::Before);
     std::string failure = updateFile(path, [&](const std::optional<std::string>& current, std::string& replacement) {
         DecodedProfile decoded = current ? decodeProfileBytes(*current) : DecodedProfile{};
         if (!decoded.notWritable.empty())
@@ -103,6 +104,7 @@ std::string FileProfileStore::write(const std::string& file, std::string_view se
         return std::string();
     });
     m_cache.erase(path.string());
+    tellWriteObserver(file, WritePhase::After);
     return failure;
 }
 

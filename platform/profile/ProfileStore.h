@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,23 @@ public:
     // than on every key. Calls nest.
     virtual void beginReadBurst() {}
     virtual void endReadBurst() {}
+
+    // Told of each write the store makes to a file on disk, just before and
+    // just after it, with the path as the caller gave it: a watcher of the
+    // files tells the program's own changes from other programs' by this.
+    enum class WritePhase { Before, After };
+    using WriteObserver = std::function<void(const std::string& file, WritePhase phase)>;
+    void setWriteObserver(WriteObserver observer) { m_writeObserver = std::move(observer); }
+
+protected:
+    void tellWriteObserver(const std::string& file, WritePhase phase) const
+    {
+        if (m_writeObserver)
+            m_writeObserver(file, phase);
+    }
+
+private:
+    WriteObserver m_writeObserver;
 };
 
 // Marks a read burst for the lifetime of the object.
