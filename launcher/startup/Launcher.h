@@ -72,6 +72,8 @@ public:
     // middle of something (a pause, a drag, a dialog's event loop) and
     // nothing was done: ask again later.
     bool ReloadSkin();
+    // An edit of the skin was seen and the reload waits for it to settle.
+    bool skinReloadPending() const;
 
     // Keeps `window` above all others, or lets it go back among them.
     void SetWindowTopmost(QWidget& window, bool onTop);

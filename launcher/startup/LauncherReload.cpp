@@ -22,6 +22,11 @@ void Launcher::StartLiveReload()
         std::fprintf(stderr, "quorvex: %s; edits to the skin show after a restart\n", problem.c_str());
 }
 
+bool Launcher::skinReloadPending() const
+{
+    return m_skinWatch && m_skinWatch->isSettling();
+}
+
 bool Launcher::ReloadSkin()
 {
     // Only between the user's actions: a pause, a drag or a dialog running
