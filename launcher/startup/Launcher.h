@@ -115,6 +115,7 @@ public:
     void RollDown();
     void ShowAbout();                // the splash as about window
     void SetDwellTimerEnabled(bool enabled); // Timer2, the drag dwell counter (DwellTicks)
+    void StartClock();                       // after the skin's clock changed
     void ShowShortcutsReminder();    // the shortcut-management button's window
     void OpenSkinChooser();          // the skin-management button's window
     void ReloadAfterDrop();          // panels, icons and buttons after shortcuts were added

@@ -69,6 +69,7 @@ bool Launcher::ReloadSkin()
     }
     if (shaded)
         ComeBackShaded();
+    StartClock();
     ApplyAlwaysOnTop();
     return true;
 }

@@ -82,10 +82,17 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
     // must show a new minute within a second.
     m_ClockTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_ClockTimer, &QTimer::timeout, this, &WindowInteraction::ClockTimerTick);
-    if (launcher.skin().clock.hasClock()) {
-        ClockTimerTick();
-        m_ClockTimer.start();
+    startClock();
+}
+
+void WindowInteraction::startClock()
+{
+    if (!m_launcher.skin().clock.hasClock()) {
+        m_ClockTimer.stop();
+        return;
     }
+    ClockTimerTick();
+    m_ClockTimer.start();
 }
 
 // Tab and the arrows walk the buttons in this order: launch
@@ -553,6 +560,12 @@ void Launcher::ShowAbout()
 {
     if (WindowInteraction* interaction = interactionOf(*m_form))
         interaction->showAbout();
+}
+
+void Launcher::StartClock()
+{
+    if (WindowInteraction* interaction = interactionOf(*m_form))
+        interaction->startClock();
 }
 
 void Launcher::SetDwellTimerEnabled(bool enabled)

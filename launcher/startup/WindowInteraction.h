@@ -41,6 +41,9 @@ public:
     void setDwellTimerEnabled(bool enabled);
     bool isDwellTimerRunning() const { return m_Timer2.isActive(); }
     bool isClockRunning() const { return m_ClockTimer.isActive(); }
+    // Shows the time at once and then every second while the skin has a
+    // clock; stops the clock of a skin that has none.
+    void startClock();
 
     // The splash as about window; one at a time, raised again when open.
     void showAbout();

@@ -3,6 +3,7 @@
 // on disk as a skin author's tools would.
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/startup/Launcher.h"
+#include "launcher/startup/WindowInteraction.h"
 #include "platform/profile/FileProfileStore.h"
 #include "platform/watch/FakeFolderWatcher.h"
 
@@ -248,4 +249,25 @@ TEST_F(LiveReloadTest, AnEditDuringADragShowsOnceTheDragIsOver)
     launcher->state().windowDragging = false;
     ASSERT_TRUE(QTest::qWaitFor([this] { return !launcher->skinReloadPending(); }, 5000));
     EXPECT_EQ(look().exitButton.pixelColor(1, 1), QColor(250, 0, 0));
+}
+
+TEST_F(LiveReloadTest, AClockTurnedOffOrOnByAnEditStopsOrStarts)
+{
+    start();
+    auto* interaction = dynamic_cast<WindowInteraction*>(
+        launcher->form().findChild<QObject*>(WindowInteraction::kObjectName, Qt::FindDirectChildrenOnly));
+    ASSERT_NE(interaction, nullptr);
+    ASSERT_TRUE(interaction->isClockRunning());
+
+    editSkinValue("Clock", "Alignment", "255");
+    saved(std::string(kSkin) + ".ini");
+    EXPECT_FALSE(interaction->isClockRunning());
+    EXPECT_TRUE(controls().Clock->isHidden());
+
+    editSkinValue("Clock", "Alignment", "2");
+    editSkinValue("Clock", "Format", "[hh]");
+    saved(std::string(kSkin) + ".ini");
+    EXPECT_TRUE(interaction->isClockRunning());
+    EXPECT_FALSE(controls().Clock->isHidden());
+    EXPECT_TRUE(controls().Clock->text().startsWith('[')) << controls().Clock->text().toStdString();
 }
