@@ -124,10 +124,21 @@ weston_session_start() {
 }
 
 # weston_park_pointer: moves the pointer to the desktop's bottom-right corner.
+# Weston's X11 backend moves its pointer by the distance the X pointer went,
+# from where it last saw it, and stops it at the desktop's edges; until it
+# has seen the pointer enter, the two may lie apart. A sweep from one corner
+# to the other pins both in the same corner, so from then on a point of the
+# Xvfb is where Weston's pointer goes.
 weston_park_pointer() {
   local width height
   read -r width height < <(xdpyinfo -display "$DISPLAY" | awk '/dimensions:/{sub("x", " ", $2); print $2}')
   xdotool mousemove $((width - 1)) $((height - 1))
+  sleep 0.05
+  xdotool mousemove 0 0
+  sleep 0.05
+  xdotool mousemove $((width - 1)) $((height - 1))
+  # A screenshot taken now would catch Weston still drawing the sweep.
+  sleep 0.2
 }
 
 # weston_screenshot FILE: the composited desktop as PNG.
