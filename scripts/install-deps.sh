@@ -12,6 +12,7 @@ packages=(
   xvfb openbox xdotool x11-utils x11-apps wmctrl imagemagick
   x11-xserver-utils xserver-xephyr
   weston xwayland qt6-wayland
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   fonts-dejavu-core xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme
   appstream desktop-file-utils
 )

@@ -5,6 +5,7 @@
 #include "launcher/controls/DialogKeys.h"
 #include "launcher/controls/PlainText.h"
 #include "launcher/controls/SkinCheckBox.h"
+#include "launcher/controls/WindowRole.h"
 #include "launcher/skin/SkinFileNames.h"
 #include "launcher/skin/SkinPictures.h"
 #include "platform/desktop/AutostartEntry.h"
@@ -83,6 +84,7 @@ ChooseSkin::ChooseSkin(Services services, QWidget* parent)
     , m_services(std::move(services))
 {
     setObjectName("ChooseSkin");
+    controls::giveWindowsTheirRole();
     setWindowTitle(" Choose a Skin...");
     setFixedSize(kWidthPx, kHeightPx);
     buildControls();

@@ -2,6 +2,7 @@
 
 #include "launcher/controls/DialogKeys.h"
 #include "launcher/controls/PlainText.h"
+#include "launcher/controls/WindowRole.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,7 @@ Helper::Helper(DialogHooks hooks, QWidget* parent)
     , m_hooks(std::move(hooks))
 {
     setObjectName("Helper");
+    controls::giveWindowsTheirRole();
     setWindowTitle(" Just Starting Out?");
     setFixedSize(kWidthPx, kHeightPx);
 

@@ -1,6 +1,7 @@
 #include "launcher/dialogs/Message.h"
 
 #include "launcher/controls/PlainText.h"
+#include "launcher/controls/WindowRole.h"
 
 #include <QLabel>
 
@@ -10,6 +11,7 @@ Message::Message(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint)
 {
     setObjectName("Message");
+    controls::giveWindowsTheirRole();
     setWindowTitle(" Quorvex");
     setFixedSize(kWidthPx, kHeightPx);
 

@@ -2,6 +2,7 @@
 
 #include "launcher/controls/DialogKeys.h"
 #include "launcher/controls/PlainText.h"
+#include "launcher/controls/WindowRole.h"
 #include "launcher/dialogs/Helper.h"
 #include "launcher/dialogs/PictureOutline.h"
 #include "launcher/dialogs/ScreenFontClass.h"
@@ -61,6 +62,7 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     , m_command1(new QPushButton("Help", this))
 {
     setObjectName("Splash");
+    controls::giveWindowsTheirRole();
     // Not shown (the window has no frame), but it must not be mistaken for
     // the launcher window by tools that look windows up by name.
     setWindowTitle("Quorvex Splash");
@@ -109,6 +111,9 @@ Splash* Splash::showAbout(DialogHooks hooks)
     auto* splash = new Splash(Mode::About, std::move(hooks));
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();
+    // Window managers leave a splash window without the focus; the about
+    // window asks for it, so that its keys (Escape, Help) work at once.
+    splash->activateWindow();
     return splash;
 }
 
@@ -150,6 +155,7 @@ void Splash::Command1Click()
     auto* helper = new Helper(m_hooks);
     helper->setAttribute(Qt::WA_DeleteOnClose);
     helper->show();
+    helper->activateWindow();
     m_hooks.pause(25);
     m_hooks.topmost(*helper, true);
     emit helperShown(helper);

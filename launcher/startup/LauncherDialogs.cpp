@@ -72,6 +72,7 @@ void Launcher::ShowHelper()
     auto* helper = new Helper(dialogHooks(), m_form.get());
     helper->setAttribute(Qt::WA_DeleteOnClose);
     helper->show();
+    helper->activateWindow();
     SetWindowTopmost(*helper, true);
 }
 
@@ -102,6 +103,9 @@ void Launcher::OpenSkinChooser()
     auto* chooser = new DesktopChooseSkin(*this, dialogHooks());
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     chooser->show();
+    // A window manager may leave a new window unfocused; opened from the
+    // keyboard, the chooser must take the keys that follow.
+    chooser->activateWindow();
 }
 
 } // namespace launcher

@@ -1,6 +1,7 @@
 #include "launcher/window/QuorvexForm.h"
 
 #include "launcher/controls/PlainText.h"
+#include "launcher/controls/WindowRole.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@ QuorvexForm::QuorvexForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName("QUORVEXform");
+    controls::giveWindowsTheirRole();
     setWindowTitle("Quorvex");
     createControls();
 }

@@ -39,6 +39,16 @@ e2e_fail() {
   exit 1
 }
 
+# e2e_wait_file FILE MESSAGE: waits up to 15 s for FILE to appear (a test
+# program leaves one behind when it ran); fails with MESSAGE if it does not.
+e2e_wait_file() {
+  local deadline=$((SECONDS + 15))
+  until [ -f "$1" ]; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "$2"
+    sleep 0.2
+  done
+}
+
 # e2e_geometry WINDOW_ID: prints "X Y WIDTH HEIGHT" of the window on screen.
 e2e_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}

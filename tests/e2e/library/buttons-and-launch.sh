@@ -54,11 +54,7 @@ left=$(slot 1 Left); top=$(slot 1 Top)
 xdotool mousemove $((x + left + tile_w / 2)) $((y + top + tile_h / 2))
 sleep 0.3
 xdotool click 1
-deadline=$((SECONDS + 15))
-until [ -f "$app/Beta.started" ]; do
-  [ $SECONDS -lt $deadline ] || e2e_fail "clicking the Beta button did not start its program"
-  sleep 0.2
-done
+e2e_wait_file "$app/Beta.started" "clicking the Beta button did not start its program"
 [ "$(cat "$app/Beta.started")" = "$(printf -- '--from-launcher\ntwo words')" ] \
   || e2e_fail "Beta started with the wrong arguments: $(cat "$app/Beta.started")"
 [ ! -f "$app/Alpha.started" ] && [ ! -f "$app/Gamma.started" ] || e2e_fail "another program started too"

@@ -24,11 +24,7 @@ sleep 0.3
 xdotool key Tab
 sleep 0.2
 xdotool key Return
-deadline=$((SECONDS + 15))
-until [ -f "$app/Beta.started" ]; do
-  [ $SECONDS -lt $deadline ] || e2e_fail "Tab and Enter did not start the Beta program"
-  sleep 0.2
-done
+e2e_wait_file "$app/Beta.started" "Tab and Enter did not start the Beta program"
 [ ! -f "$app/Alpha.started" ] || e2e_fail "Alpha started too"
 
 # The Games section holds nothing: after paging, the first slot shows the

@@ -530,6 +530,7 @@ TEST_F(ChooseSkinTest, ScreenReadersGetANameForEveryControlAndTheValuesTheirCapt
     const auto name = [this](const char* control) {
         return QAccessible::queryAccessibleInterface(child<QWidget>(control))->text(QAccessible::Name);
     };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(chooser.get())->role(), QAccessible::Window);
     EXPECT_EQ(name("List1"), "Skins");
     EXPECT_EQ(name("Picture1"), "Thumbnail of Rock&Roll");
     // An "&" of a skin's name is shown and read as written, not taken for a mnemonic.

@@ -93,6 +93,20 @@ TEST(Helper, ScreenReadersNameEachParagraphByItsHeading)
     }
 }
 
+TEST(SmallWindows, ScreenReadersSeeEachAsAWindowNamedByItsTitle)
+{
+    launcher::Helper helper;
+    launcher::Message message;
+    launcher::Shortcuts reminder("/app/shortcuts", {});
+    const std::pair<QWidget*, QAccessible::Role> windows[] = {
+        {&helper, QAccessible::Window}, {&message, QAccessible::Window}, {&reminder, QAccessible::Dialog}};
+    for (const auto& [window, role] : windows) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+        EXPECT_EQ(accessible->role(), role) << window->objectName().toStdString();
+        EXPECT_EQ(accessible->text(QAccessible::Name), window->windowTitle());
+    }
+}
+
 TEST(Shortcuts, OpensTheFolderStaysInFrontAndClosesItself)
 {
     std::vector<std::string> events;

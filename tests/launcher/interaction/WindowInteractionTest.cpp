@@ -843,8 +843,9 @@ TEST_F(WindowKeyboardTest, FocusedButtonWearsAnOutlineInTheSectionsHoverColourOn
     const QImage focused = b.grab().toImage();
     EXPECT_EQ(focused.pixelColor(edge), hover);
     EXPECT_EQ(focused.pixelColor(edge + QPoint(1, 0)), hover);
-    // The middle stays as the skin draws it.
-    EXPECT_EQ(focused.pixelColor(b.rect().center()), unfocused.pixelColor(b.rect().center()));
+    // Inside the mark, the button stays as the skin draws it.
+    const QRect inside = b.rect().adjusted(2, 2, -2, -2);
+    EXPECT_EQ(focused.copy(inside), unfocused.copy(inside));
 
     // A click ends the keyboard's marks.
     QTest::mouseClick(&section(2), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
