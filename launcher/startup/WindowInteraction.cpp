@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTime>
 
 #include <algorithm>
@@ -149,17 +148,8 @@ QColor WindowInteraction::focusMarkColor() const
 
 bool WindowInteraction::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonRelease:
-        if (watched != &m_launcher.form())
-            m_pointerOnScreen = static_cast<QMouseEvent*>(event)->globalPosition();
-        break;
-    default:
-        break;
-    }
+    if (watched != &m_launcher.form() && event->isSinglePointEvent())
+        m_pointerOnScreen = static_cast<QSinglePointEvent*>(event)->globalPosition();
     if (watched == &m_launcher.form() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (windowKey(key->key(), key->modifiers() & ~Qt::KeypadModifier))
@@ -308,6 +298,11 @@ DragFrame WindowInteraction::dragFrame() const
             state.ScreenHeightTwips};
 }
 
+QPointF WindowInteraction::pointerOnScreenTwips() const
+{
+    return controls::twipsFromPixels(m_pointerOnScreen);
+}
+
 void WindowInteraction::dragPress(int button)
 {
     platform::WindowMover& mover = m_launcher.services().mover;
@@ -315,20 +310,22 @@ void WindowInteraction::dragPress(int button)
     // Where the window system moves windows itself, the program's own moves
     // are refused or unseen: the drag is handed over. Should the window
     // system decline, the program's own drag is the best there is.
-    m_systemMove = button == controls::MouseButtonCode::kLeft &&
-                   mover.moving() != platform::WindowMoving::ByProgram && mover.startSystemMove(m_launcher.form());
-    if (!m_systemMove)
-        m_drag.press(button, dragFrame(), static_cast<float>(controls::twipsFromPixelsX(m_pointerOnScreen.x())),
-                     static_cast<float>(controls::twipsFromPixelsY(m_pointerOnScreen.y())));
+    const bool handedOver = button == controls::MouseButtonCode::kLeft &&
+                            mover.moving() != platform::WindowMoving::ByProgram &&
+                            mover.startSystemMove(m_launcher.form());
+    if (!handedOver) {
+        const QPointF pointer = pointerOnScreenTwips();
+        m_drag.press(button, dragFrame(), static_cast<float>(pointer.x()), static_cast<float>(pointer.y()));
+    }
     m_launcher.state().windowDragging = m_drag.isMoving();
 }
 
 void WindowInteraction::dragMove(int shift)
 {
     m_Timer2.stop();
+    const QPointF pointer = pointerOnScreenTwips();
     if (const std::optional<DragPosition> position =
-            m_drag.move(shift, dragFrame(), static_cast<float>(controls::twipsFromPixelsX(m_pointerOnScreen.x())),
-                        static_cast<float>(controls::twipsFromPixelsY(m_pointerOnScreen.y())))) {
+            m_drag.move(shift, dragFrame(), static_cast<float>(pointer.x()), static_cast<float>(pointer.y()))) {
         m_launcher.form().move(controls::pixelsFromTwipsX(position->leftTwips),
                                controls::pixelsFromTwipsY(position->topTwips));
         return;
@@ -351,7 +348,6 @@ void WindowInteraction::dragRelease(int button)
     m_positionMemory.dragEnded(programMoves ? std::optional<PixelPoint>(PixelPoint{form.x(), form.y()})
                                             : std::nullopt);
     askWhereTheWindowIs();
-    m_systemMove = false;
     if (showSplash)
         showAbout();
 }

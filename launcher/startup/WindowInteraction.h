@@ -67,6 +67,7 @@ private:
     void dragMove(int shift);
     void dragRelease(int button);
     DragFrame dragFrame() const;
+    QPointF pointerOnScreenTwips() const;
     void askWhereTheWindowIs();
 
     void run(const WindowSteps& steps, Panels panels, int actionIndex = -1);
@@ -89,8 +90,6 @@ private:
 
     Launcher& m_launcher;
     WindowDrag m_drag;
-    // The window system carries out the drag begun by the last press.
-    bool m_systemMove = false;
     // Where the pointer is on the screen, from the latest event on a drag
     // surface: the window system's word, not worked out from the window's
     // position.
