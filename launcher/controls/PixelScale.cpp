@@ -2,8 +2,22 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace controls {
+
+namespace {
+
+// Pixels readable as QRgb words: opaque 32-bit pixels are already, anything
+// else is converted.
+QImage thirtyTwoBitPixels(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ? image
+                                                                              : image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
 
 QSize logicalSize(const QPixmap& picture)
 {
@@ -15,8 +29,8 @@ QImage scaledNearest(const QImage& image, int factor)
 {
     if (factor < 2 || image.isNull())
         return image;
-    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    QImage result(source.width() * factor, source.height() * factor, QImage::Format_ARGB32);
+    const QImage source = thirtyTwoBitPixels(image);
+    QImage result(source.width() * factor, source.height() * factor, source.format());
     if (result.isNull())
         return {};
     for (int y = 0; y < source.height(); ++y) {
@@ -36,25 +50,22 @@ QImage reducedForOutline(const QImage& image, int factor, QRgb maskColour)
 {
     if (factor < 2 || image.isNull())
         return image;
-    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage source = thirtyTwoBitPixels(image);
     const int width = source.width() / factor;
     const int height = source.height() / factor;
     QImage result(width, height, QImage::Format_ARGB32);
     const QRgb mask = maskColour | 0xFF000000u;
+    std::vector<const QRgb*> band(static_cast<size_t>(factor));
     for (int y = 0; y < height; ++y) {
+        for (int j = 0; j < factor; ++j)
+            band[static_cast<size_t>(j)] = reinterpret_cast<const QRgb*>(source.constScanLine(y * factor + j));
         auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            QRgb kept = reinterpret_cast<const QRgb*>(source.constScanLine(y * factor))[x * factor];
-            for (int j = 0; j < factor && kept != mask; ++j) {
-                const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y * factor + j));
-                for (int i = 0; i < factor; ++i) {
-                    if ((in[x * factor + i] | 0xFF000000u) == mask) {
-                        kept = mask;
-                        break;
-                    }
-                }
-            }
-            out[x] = kept;
+            bool cut = false;
+            for (const QRgb* row : band)
+                for (int i = x * factor; i < (x + 1) * factor; ++i)
+                    cut |= (row[i] | 0xFF000000u) == mask;
+            out[x] = cut ? mask : band[0][x * factor];
         }
     }
     return result;
