@@ -7,8 +7,6 @@
 #include "support/LinkFileWriter.h"
 #include "support/TempFolder.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -119,14 +117,3 @@ void BM_BuildShortcutIconsTheme(benchmark::State& benchState)
 BENCHMARK(BM_BuildShortcutIconsTheme)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "launcher/controls/PixelScale.h"
 #include "launcher/skin/SkinPictures.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -55,14 +54,3 @@ void BM_ReduceForOutline(benchmark::State& state)
 BENCHMARK(BM_ReduceForOutline)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // QPixmap needs a GUI application; no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
