@@ -69,6 +69,16 @@ public:
         return QAccessibleWidget::text(which);
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (role() == QAccessible::PageTab) {
+            state.selectable = true;
+            state.selected = static_cast<SkinPanel*>(widget())->isAccessibleSelected();
+        }
+        return state;
+    }
+
     QStringList actionNames() const override
     {
         if (widget()->focusPolicy() == Qt::NoFocus)
@@ -383,6 +393,17 @@ void SkinPanel::setKeyboardButton(QAccessible::Role role)
 {
     m_accessibleRole = role;
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void SkinPanel::setAccessibleSelected(bool selected)
+{
+    if (selected == m_accessibleSelected)
+        return;
+    m_accessibleSelected = selected;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void SkinPanel::pressByKeyboard()

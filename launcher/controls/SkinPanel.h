@@ -138,6 +138,11 @@ public:
     // A left click at the centre: press and release.
     void pressByKeyboard();
 
+    // Page tabs only: whether this is the section on show, which screen
+    // readers are told as the tab's "selected" state.
+    bool isAccessibleSelected() const { return m_accessibleSelected; }
+    void setAccessibleSelected(bool selected);
+
     // The colour of the 2-pixel focus outline drawn over the skin.
     const QColor& focusMarkColor() const { return m_focusMarkColor; }
     void setFocusMarkColor(const QColor& color);
@@ -213,6 +218,7 @@ private:
     DragData m_dragData; // the data of the drag in progress over the panel
 
     QAccessible::Role m_accessibleRole = QAccessible::Client;
+    bool m_accessibleSelected = false;
     QColor m_focusMarkColor = Qt::white;
     bool m_focusMarkShown = false;
 };

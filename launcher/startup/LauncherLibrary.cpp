@@ -72,6 +72,10 @@ void Launcher::PopulateLaunchButtons()
     m_buttons = launcher::PopulateLaunchButtons(*m_library);
     for (int i = 0; i < kLaunchButtonCount; ++i)
         applyLaunchButton(i, m_buttons.buttons[static_cast<size_t>(i)]);
+    // Every switch of section ends here; a screen reader learns which
+    // section is on show from its tab.
+    for (int i = 0; i < kMaxSections; ++i)
+        m_form->controls().SSPanel1[static_cast<size_t>(i)]->setAccessibleSelected(i == m_state.CurrentSection - 1);
 }
 
 void Launcher::applyLaunchButton(int index, const LaunchButtonView& view)

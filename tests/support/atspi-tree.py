@@ -3,9 +3,11 @@
 
   atspi-tree.py ready                    exit 0 once the registry answers
   atspi-tree.py showing APP [WINDOW]     one line per object on screen:
-                                         window, role, name and description,
-                                         tab-separated, "*" after the one
-                                         that has the keyboard's focus
+                                         window, role, name, description and
+                                         flags, tab-separated; the flags are
+                                         "focused" for the object that has
+                                         the keyboard's focus, "selected"
+                                         and "checked", comma-separated
   atspi-tree.py focus APP ROLE NAME [S]  waits (up to S seconds, default 10)
                                          until that object has the focus
   atspi-tree.py window APP WINDOW        waits until a window of that name shows
@@ -79,9 +81,12 @@ def has_keyboard_focus(window, node):
 
 
 def describe(window, node):
-    focused = "*" if has_keyboard_focus(window, node) else ""
-    text = [window.get_name(), node.get_role_name(), node.get_name(), node.get_description()]
-    return "\t".join(part.replace("\t", " ").replace("\n", " ") for part in text) + focused
+    state = states(node)
+    flags = [flag for flag, on in (("focused", has_keyboard_focus(window, node)),
+                                   ("selected", state.contains(Atspi.StateType.SELECTED)),
+                                   ("checked", state.contains(Atspi.StateType.CHECKED))) if on]
+    text = [window.get_name(), node.get_role_name(), node.get_name(), node.get_description(), ",".join(flags)]
+    return "\t".join(part.replace("\t", " ").replace("\n", " ") for part in text)
 
 
 def wait_for(condition, what, seconds=WAIT_SECONDS):

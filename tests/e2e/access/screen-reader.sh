@@ -29,17 +29,21 @@ sleep 1
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 
 # The screen reader's view of one window, one object a line:
-# "window<TAB>role<TAB>name<TAB>description", "*" after the focused one.
+# "window<TAB>role<TAB>name<TAB>description<TAB>flags" (see atspi-tree.py).
 tree=$app/tree.txt
 read_tree() { atspi showing Quorvex "$1" > "$tree"; }
 tab=$'\t'
-# sees WINDOW "role|name|description"...: each object is on screen.
+# sees WINDOW "role|name|description[|flag]"...: each object is on screen,
+# with that flag among its flags when one is given.
 sees() {
-  local window=$1 entry line
+  local window=$1 entry
   shift
   for entry in "$@"; do
-    line="$window$tab${entry//|/$tab}"
-    grep -qxF -e "$line" -e "$line*" "$tree" ||
+    awk -F'\t' -v want="$window|$entry" '
+      { line = $1 "|" $2 "|" $3 "|" $4; n = split($5, flags, ",")
+        if (line == want) found = 1
+        for (i = 1; i <= n; i++) if (line "|" flags[i] == want) found = 1 }
+      END { exit !found }' "$tree" ||
       e2e_fail "the screen reader does not see '$entry' in '$window'; it sees:$(printf '\n%s' "$(cat "$tree")")"
   done
 }
@@ -47,7 +51,7 @@ sees_no() { ! grep -qF -- "$1" "$tree" || e2e_fail "the screen reader still sees
 focus() { atspi focus Quorvex "$1" "$2" || e2e_fail "the focus is not on $1 '$2'"; }
 
 read_tree Quorvex
-sees Quorvex "frame|Quorvex|" "page tab|Accessories|Accessories" "page tab|Games|Games" \
+sees Quorvex "frame|Quorvex|" "page tab|Accessories|Accessories|selected" "page tab|Games|Games" \
   "page tab|Empty section 3|Drop shortcuts here to add them" "push button|Alpha|Alpha" "push button|Beta|Beta" \
   "push button|Exit|" "push button|Shortcuts|" "push button|Skins|"
 grep -q "^Quorvex${tab}label${tab}Clock${tab}" "$tree" || e2e_fail "no clock label: $(cat "$tree")"
@@ -80,8 +84,9 @@ focus "page tab" Games
 xdotool key space
 sleep 0.5
 read_tree Quorvex
-sees Quorvex "push button|Gamma|Gamma"
+sees Quorvex "push button|Gamma|Gamma" "page tab|Games|Games|selected"
 sees_no "Alpha${tab}Alpha"
+sees_no "Accessories${tab}Accessories${tab}selected"
 # Shift+Tab goes back over the sections to Gamma; Enter launches it.
 xdotool key shift+Tab
 focus "page tab" Accessories
@@ -93,7 +98,7 @@ e2e_wait_file "$app/Gamma.started" "Enter did not start the Gamma program"
 xdotool key ctrl+Prior
 focus "page tab" Accessories
 read_tree Quorvex
-sees Quorvex "push button|Alpha|Alpha"
+sees Quorvex "push button|Alpha|Alpha" "page tab|Accessories|Accessories|selected"
 sees_no Gamma
 
 # The skin-management button opens the chooser from the keyboard.
@@ -109,7 +114,8 @@ atspi window Quorvex "$chooser_title" || e2e_fail "the screen reader does not se
 focus "list item" Slatewise
 read_tree "$chooser_title"
 sees "$chooser_title" "frame|$chooser_title|" "list|Skins|" "list item|Ferrolume|" "list item|Slatewise|" \
-  "image|Thumbnail of Slatewise|" "check box|Slatewise is Always on Top|" "check box|Slatewise should use Sound|" \
+  "image|Thumbnail of Slatewise|" "check box|Slatewise is Always on Top|" \
+  "check box|Slatewise should use Sound||checked" \
   "check box|Start Quorvex when I log in|" "push button|Change Slatewise's Hotkey|" \
   "push button|How can I create my own skins?|" "push button|Choose this skin|" "push button|Cancel|"
 # Up picks Ferrolume, whose options the boxes then name.
@@ -123,6 +129,26 @@ focus "check box" "Ferrolume is Always on Top"
 xdotool key space
 sleep 0.3
 grep -qix 'AlwaysOnTop=1' "$app/skins/Ferrolume/Ferrolume.ini" || e2e_fail "Space did not set Ferrolume's option"
+# The hot-key question: its text field is named by the prompt and has the
+# focus; Enter takes what was typed.
+xdotool key Tab Tab
+focus "push button" "Change Ferrolume's Hotkey"
+xdotool key Return
+question='Hotkey Assignment'
+atspi window Quorvex "$question" || e2e_fail "Enter did not ask for the hot key"
+prompt="Enter the hotkey combination you would like to use for the Ferrolume skin."
+focus text "$(atspi showing Quorvex "$question" | awk -F'\t' -v p="$prompt" '$2 == "text" && index($3, p) == 1 {print $3}')"
+xdotool key ctrl+a type 'ctrl+f6'
+xdotool key Return
+atspi gone Quorvex "$question" || e2e_fail "Enter did not close the question"
+grep -qx 'HotKey=ctrl+f6' "$app/skins/Ferrolume/Ferrolume.ini" || e2e_fail "the hot key typed was not stored"
+# A message box: Enter on its OK closes it and gives the chooser back.
+xdotool key Tab
+focus "push button" "How can I create my own skins?"
+xdotool key Return
+focus "push button" OK
+xdotool key Return
+focus "push button" "How can I create my own skins?"
 # Escape closes the chooser without choosing.
 xdotool key Escape
 atspi gone Quorvex "$chooser_title" || e2e_fail "Escape did not close the chooser"

@@ -756,6 +756,9 @@ TEST_F(WindowKeyboardTest, CtrlPageKeysSwitchBetweenSectionsWithFoldersOnly)
         pressKey(step.key, Qt::ControlModifier);
         EXPECT_EQ(launcher->state().CurrentSection, step.section) << step.key;
         EXPECT_EQ(QApplication::focusWidget(), &section(step.section - 1));
+        // Screen readers tell the section on show by its tab's state.
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(&section(i))->state().selected, i == step.section - 1);
     }
     // Without Ctrl the page keys do nothing.
     pressKey(Qt::Key_PageDown);
