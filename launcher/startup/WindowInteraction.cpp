@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTime>
 
 #include <algorithm>
@@ -537,7 +538,11 @@ void WindowInteraction::ClockTimerTick()
 {
     const QTime now = QTime::currentTime();
     const std::string text = FormatClock(m_launcher.skin().clock.format, {now.hour(), now.minute(), now.second()});
-    m_launcher.form().controls().Clock->setText(QString::fromStdString(text));
+    QLabel& clock = *m_launcher.form().controls().Clock;
+    clock.setText(QString::fromStdString(text));
+    // The label is named "Clock"; Qt gives screen readers no text of a label
+    // beyond its name, so the time they read is its description.
+    clock.setAccessibleDescription(clock.text());
 }
 
 void WindowInteraction::Timer2Tick()

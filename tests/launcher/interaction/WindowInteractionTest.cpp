@@ -816,6 +816,8 @@ TEST_F(WindowKeyboardTest, EveryVisibleButtonIsANamedAccessibleObject)
     QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(controls().Clock);
     EXPECT_EQ(clock->role(), QAccessible::StaticText);
     EXPECT_EQ(clock->text(QAccessible::Name), "Clock");
+    EXPECT_EQ(clock->text(QAccessible::Description), controls().Clock->text());
+    EXPECT_FALSE(controls().Clock->text().isEmpty());
 
     // The press action launches as a click does.
     QAccessibleInterface* launch = QAccessible::queryAccessibleInterface(&button(0));
