@@ -27,7 +27,7 @@ bool PrintSkinCheckReport(const SkinCheckReport& report, std::FILE* out)
         std::fprintf(out, "%s\n", line.c_str());
     if (report.loadable()) {
         std::fprintf(out, "skin %s: can be loaded (%zu warnings, %zu corrections)\n", report.skinName.c_str(),
-                    report.warnings.size(), report.corrections.size());
+                     report.warnings.size(), report.corrections.size());
         return true;
     }
     std::fprintf(out, "skin %s: cannot be loaded (%zu errors)\n", report.skinName.c_str(), report.errors.size());
