@@ -33,12 +33,13 @@ started() {
   QT_SCALE_FACTOR=$1 "$watch" Quorvex "$app/quorvex" 2>>"$log"
 }
 
-# memory SCALE: "VmHWM VmRSS" of the running launcher in KiB, a second after
-# its window came up.
+# memory SCALE: sets `peak` and `resident`, VmHWM and VmRSS of the running
+# launcher in KiB a second after its window came up. Not in a subshell: the
+# launcher must have ended before the next one starts.
 memory() {
   QT_SCALE_FACTOR=$1 e2e_start_launcher "$app"
   sleep 1
-  awk '/^VmHWM:/{hwm=$2} /^VmRSS:/{rss=$2} END{print hwm, rss}' "/proc/$launcher/status"
+  read -r peak resident < <(awk '/^VmHWM:/{hwm=$2} /^VmRSS:/{rss=$2} END{print hwm, rss}' "/proc/$launcher/status")
   e2e_stop_launcher
 }
 
@@ -54,7 +55,7 @@ for _ in $(seq 1 "$rounds"); do
     use_skin "$skin"
     for scale in 1 2; do
       times[$skin@$scale]+="$(started "$scale") "
-      read -r peak resident < <(memory "$scale")
+      memory "$scale"
       hwm[$skin@$scale]+="$peak "
       rss[$skin@$scale]+="$resident "
     done
