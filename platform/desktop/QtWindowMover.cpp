@@ -50,14 +50,16 @@ std::optional<DesktopPoint> QtWindowMover::reportedPosition(const QWidget& windo
     if (!x11 || !x11->display() || !window.windowHandle())
         return std::nullopt;
     // The window's own corner, translated by the server, wherever a window
-    // manager's frame or a compositor has put it.
+    // manager's frame or a compositor has put it; then the frame's corner,
+    // which is what a move places.
     Display* display = x11->display();
     int left = 0, top = 0;
     Window child = 0;
     if (!XTranslateCoordinates(display, static_cast<Window>(window.winId()), DefaultRootWindow(display), 0, 0, &left,
                                &top, &child))
         return std::nullopt;
-    return DesktopPoint{left, top};
+    const QMargins frame = window.windowHandle()->frameMargins();
+    return DesktopPoint{left - frame.left(), top - frame.top()};
 }
 
 } // namespace platform

@@ -40,8 +40,9 @@ public:
     // the window system, which then follows the pointer until the button is
     // released. False when the window system cannot do it.
     virtual bool startSystemMove(QWidget& window) = 0;
-    // Where the window system says `window`'s top-left corner is; nothing
-    // where it does not say.
+    // Where the window system says `window`'s top-left corner is (with a
+    // window manager's frame, the frame's, as QWidget::move takes it);
+    // nothing where it does not say.
     virtual std::optional<DesktopPoint> reportedPosition(const QWidget& window) const = 0;
 };
 
