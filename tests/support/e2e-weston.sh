@@ -56,5 +56,5 @@ e2e_weston_stop_launcher() {
     "$e2e_launcher_folder/quorvex" --quit
   weston_park_pointer
   weston_wait_shows "$e2e_launcher_folder/desktop-before.png" ||
-    e2e_fail "the launcher's window stays on the desktop after it ended"
+    e2e_fail "the launcher's window stays on the desktop after it ended (at $weston_last_change)"
 }

@@ -158,6 +158,17 @@ weston_native() {
   env -u DISPLAY "$@"
 }
 
+# weston_desktop_like SHOT OUT: OUT is white where screenshot SHOT shows
+# the desktop's colour, at full strength or darkened (Weston draws a shadow
+# beneath X11 windows, which shows through their transparent pixels), and
+# black elsewhere: black or magenta pixels, or anything of another hue.
+weston_desktop_like() {
+  local r g b
+  IFS=, read -r r g b <<<"$weston_background"
+  convert "$1" -alpha off -colorspace sRGB \
+    -fx "g > 0.15 && abs(r/g - $r/$g) < 0.08 && abs(b/g - $b/$g) < 0.08" -colorspace gray "$2"
+}
+
 # weston_changed_box BEFORE AFTER: prints "X Y WIDTH HEIGHT" of the smallest
 # rectangle holding every pixel that differs between two screenshots, or
 # nothing when they are equal.
@@ -172,35 +183,41 @@ weston_changed_box() {
 }
 
 # weston_wait_shows SHOT [SECONDS]: waits until the desktop looks exactly as
-# in screenshot SHOT again, as after a window has gone. Weston removes the
+# in screenshot SHOT again, as after a window has gone; when it does not,
+# weston_last_change holds the box that still differs. Weston removes the
 # window of a program that has ended only with its next repaint.
 weston_wait_shows() {
   local seconds=${2:-10} now=$weston_session_dir/now.png
   local deadline=$((SECONDS + seconds))
   while [ $SECONDS -lt "$deadline" ]; do
     weston_screenshot "$now"
-    [ -z "$(weston_changed_box "$1" "$now")" ] && return 0
+    weston_last_change=$(weston_changed_box "$1" "$now")
+    [ -z "$weston_last_change" ] && return 0
     sleep 0.2
   done
   return 1
 }
 
 # weston_wait_window BEFORE SHOT [SECONDS]: waits until the desktop differs
-# from screenshot BEFORE and holds still for a moment (a window has appeared
-# and drawn itself), leaves that screenshot in SHOT and prints its changed
-# box as weston_changed_box does.
+# from screenshot BEFORE in a box that holds still (a window has appeared),
+# gives the window a second more to finish drawing itself (its first frames
+# may lack its outline; an animation may never hold still), leaves a
+# screenshot taken then in SHOT and prints its changed box as
+# weston_changed_box does.
 weston_wait_window() {
   local before=$1 shot=$2 seconds=${3:-30} box="" last=""
   local deadline=$((SECONDS + seconds))
   while [ $SECONDS -lt "$deadline" ]; do
+    sleep 0.25
     weston_screenshot "$shot"
     box=$(weston_changed_box "$before" "$shot")
     if [ -n "$box" ] && [ "$box" = "$last" ]; then
-      echo "$box"
+      sleep 1
+      weston_screenshot "$shot"
+      weston_changed_box "$before" "$shot"
       return 0
     fi
     last=$box
-    sleep 0.5
   done
   return 1
 }
