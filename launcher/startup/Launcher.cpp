@@ -34,6 +34,8 @@ Launcher::Launcher(Services services, AppPaths paths)
                                                     [this](int milliseconds) { m_pause(milliseconds); }))
 {
     m_form->setCloseHandler([this] { QueryUnload(); });
+    if (services.translucentWindows)
+        m_form->setAttribute(Qt::WA_TranslucentBackground);
 }
 
 Launcher::~Launcher()

@@ -35,6 +35,11 @@ struct Services {
     // Watches the running skin's folder, so that a skin edited while it runs
     // is loaded again; null: the skin is read at start-up only.
     platform::FolderWatcher* skinFolderWatcher = nullptr;
+    // The desktop shows what lies beneath a window's transparent pixels
+    // (a compositor runs): the window is then painted transparent where its
+    // outline cuts, not only shaped, since not every compositor honours a
+    // shape.
+    bool translucentWindows = false;
 };
 
 } // namespace launcher

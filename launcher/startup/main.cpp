@@ -11,6 +11,8 @@
 #include "platform/desktop/QtWindowMover.h"
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
+#include "platform/display/DisplayProbe.h"
+#include "platform/display/PlatformChoice.h"
 #include "platform/files/FolderMaker.h"
 #include "platform/icons/ThemeIconService.h"
 #include "platform/shell/DesktopShell.h"
@@ -18,6 +20,7 @@
 #include "platform/sound/QtSoundOutput.h"
 #include "platform/profile/FileProfileStore.h"
 #include "platform/watch/InotifyFolderWatcher.h"
+#include "platform/windowregion/WindowTranslucency.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -98,9 +101,19 @@ int main(int argc, char** argv)
     }
 
     // Placing windows, polling keys and staying on top need X11; Wayland
-    // sessions run the launcher through XWayland.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // sessions run the launcher through Xwayland, and natively only when
+    // they have no X display.
+    using quorvex::platform::PlatformChoice;
+    const PlatformChoice choice =
+        PlatformChoice::choose(quorvex::platform::DisplayOffer::fromEnvironment(),
+                               quorvex::platform::DisplayProbe::x11Reachable,
+                               quorvex::platform::DisplayProbe::waylandReachable);
+    if (choice.outcome == PlatformChoice::Outcome::NoDisplay) {
+        std::fprintf(stderr, "quorvex: %s\n", choice.problem.c_str());
+        return 1;
+    }
+    if (const std::string platform = choice.platformName(); !platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quorvex");
@@ -114,6 +127,8 @@ int main(int argc, char** argv)
                                 : launcher::SingleLauncher::Start::Immediately,
                       &handedOver))
         return handedOver;
+    if (QGuiApplication::platformName().startsWith("wayland"))
+        std::fprintf(stderr, "quorvex: %s\n", PlatformChoice::kWaylandLimits);
     // Only the launcher that owns the folder fills it, so two first starts
     // cannot copy over each other.
     if (const std::string problems = launcher::ProgramFolderSeeder::seed(location.installedData, location.folder);
@@ -134,7 +149,8 @@ int main(int argc, char** argv)
     platform::QtWindowMover mover;
     platform::InotifyFolderWatcher skinFolderWatcher;
     launcher::Launcher launcher({profiles, messages, fonts, screen, folders, stacking, sounds, shell, icons, mover, pauseScale(),
-                                 autostart, liveReloadWanted() ? &skinFolderWatcher : nullptr},
+                                 autostart, liveReloadWanted() ? &skinFolderWatcher : nullptr,
+                                 quorvex::platform::WindowTranslucency::available()},
                                 paths);
     if (launcher.Load() != launcher::StartupResult::Running)
         return 1;

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace quorvex::platform {
 
@@ -26,10 +27,18 @@ std::atomic<bool> g_reportedWayland{false};
 
 // A Wayland compositor shows an X11 client the keys only while one of that
 // client's windows has the focus: polling sees nothing otherwise.
+// A program running as a Wayland client has said itself what does not
+// work there, the hot key among it.
+bool runsAsWaylandClient()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && std::strncmp(platform, "wayland", 7) == 0;
+}
+
 void warnOnceIfKeysAreNotGlobal()
 {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if (!wayland || !*wayland || g_reportedWayland.exchange(true))
+    if (!wayland || !*wayland || runsAsWaylandClient() || g_reportedWayland.exchange(true))
         return;
     std::fprintf(stderr, "quorvex: this is a Wayland session; the hot key only works while the launcher "
                          "has the focus. Bind \"quorvex --raise\" to a key in the desktop's keyboard "
@@ -52,7 +61,7 @@ X11KeyboardSource::X11KeyboardSource(const std::string& displayName)
 {
     m_display = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
     if (!m_display) {
-        if (!g_reportedNoDisplay.exchange(true))
+        if (!runsAsWaylandClient() && !g_reportedNoDisplay.exchange(true))
             std::fprintf(stderr, "quorvex: cannot open the X11 display; global hot keys are not "
                                  "available and every key reads as up\n");
         return;

@@ -1,5 +1,6 @@
 #include "platform/windowregion/QtWindowRegionSystem.h"
 
+#include "platform/windowregion/CutAwayEraser.h"
 #include "platform/windowregion/X11ShapeMask.h"
 
 #include <QRect>
@@ -17,6 +18,15 @@ QWidget* findWindow(RegionWindowId window)
         return nullptr;
     QWidget* widget = QWidget::find(static_cast<WId>(window));
     return widget && widget->isWindow() ? widget : nullptr;
+}
+
+// A translucent window is also painted transparent outside its outline, for
+// desktops that do not cut windows to their shape; an opaque one relies on
+// the shape alone, as plain X11 does.
+void eraseOutside(QWidget& window, const QRegion& outline)
+{
+    if (window.testAttribute(Qt::WA_TranslucentBackground))
+        CutAwayEraser::of(window).keepOnly(outline);
 }
 
 } // namespace
@@ -46,6 +56,7 @@ void QtWindowRegionSystem::setRegion(RegionWindowId window, std::span<const Regi
     // pixel needs a mask that covers none of the widget.
     if (region.isEmpty())
         region = QRegion(-1, -1, 1, 1);
+    eraseOutside(*widget, region);
     if (static_cast<std::size_t>(region.rectCount()) > X11ShapeMask::kLargestRectangleList) {
         // Qt keeps no mask of its own then, so that it never sends the
         // outline it holds over the one installed here.
@@ -63,6 +74,7 @@ void QtWindowRegionSystem::setRegion(RegionWindowId window, std::span<const Regi
 void QtWindowRegionSystem::clearRegion(RegionWindowId window)
 {
     if (QWidget* widget = findWindow(window)) {
+        CutAwayEraser::removeFrom(*widget);
         widget->clearMask();
         widget->update();
     }

@@ -1,19 +1,48 @@
 #!/usr/bin/env bash
 # Both bundled skins on a Wayland desktop, as an X11 program through
 # Xwayland and as a Wayland client: the window appears with the size of the
-# skin's background.
+# skin's background, and its outline is exact on screen: every pixel the
+# skin cuts away (magenta in its background) shows the desktop, not black
+# and not magenta, while the rest shows the skin.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-weston.sh"
 e2e_begin_weston app
 
+# count_white IMAGE [MASK]: the number of white pixels in IMAGE (only where
+# MASK is white).
+count_white() {
+  if [ $# -eq 2 ]; then
+    convert "$1" "$2" -compose multiply -composite -format '%[fx:int(mean*w*h+0.5)]' info:
+  else
+    convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:
+  fi
+}
+
 # check_skin MODE SKIN
 check_skin() {
   local mode=$1 skin=$2 x y w h bw bh
+  local background=$app/skins/$skin/$skin.bmp
   printf '[Options]\nStartupSkin=%s\n' "$skin" >"$app/Quorvex.ini"
   e2e_weston_launcher "$mode" "$app"
   read -r x y w h <<<"$window_box"
-  read -r bw bh < <(identify -format '%w %h\n' "$app/skins/$skin/$skin.bmp")
+  read -r bw bh < <(identify -format '%w %h\n' "$background")
   [ "$w" = "$bw" ] && [ "$h" = "$bh" ] || e2e_fail "$mode $skin: the window is ${w}x${h} on the desktop, its skin ${bw}x${bh}"
+
+  # kept.png is white where the skin keeps its pixels, cut.png where it
+  # cuts them away; desktop.png where the screen shows the desktop.
+  local seen=$app/seen-$mode-$skin.png kept=$app/kept.png cut=$app/cut.png desktop=$app/desktop.png
+  convert "$window_shot" -crop "${w}x${h}+${x}+${y}" +repage -alpha off "$seen"
+  convert "$background" -alpha off -fill white +opaque '#FF00FF' -fill black -opaque '#FF00FF' "$kept"
+  convert "$kept" -negate "$cut"
+  weston_desktop_like "$seen" "$desktop"
+  local cut_away shown_through kept_as_desktop
+  cut_away=$(count_white "$cut")
+  [ "$cut_away" -gt 0 ] || e2e_fail "$skin cuts nothing away; the check would prove nothing"
+  shown_through=$(count_white "$desktop" "$cut")
+  [ "$shown_through" = "$cut_away" ] ||
+    e2e_fail "$mode $skin: $((cut_away - shown_through)) of $cut_away cut-away pixels do not show the desktop (corner: $(x11_pixel "$seen" 0 0))"
+  kept_as_desktop=$(count_white "$desktop" "$kept")
+  [ "$kept_as_desktop" = 0 ] || e2e_fail "$mode $skin: the desktop shows in $kept_as_desktop pixels the skin keeps"
   e2e_weston_stop_launcher
   echo "ok: $mode $skin"
 }
