@@ -3,7 +3,8 @@
 # Xwayland and as a Wayland client: the window appears with the size of the
 # skin's background, and its outline is exact on screen: every pixel the
 # skin cuts away (magenta in its background) shows the desktop, not black
-# and not magenta, while the rest shows the skin.
+# and not magenta, while the rest shows the skin. So does the rolled-up
+# window with the skin's shade picture.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-weston.sh"
 e2e_begin_weston app
@@ -18,15 +19,25 @@ count_white() {
   fi
 }
 
-# check_skin MODE SKIN
+# check_skin MODE SKIN [shaded]: the window as it starts, or rolled up (it
+# starts so when the skin file says it was left so), outlined by the skin's
+# shade picture.
 check_skin() {
-  local mode=$1 skin=$2 x y w h bw bh
+  local mode=$1 skin=$2 state=${3:-} x y w h bw bh
   local background=$app/skins/$skin/$skin.bmp
   printf '[Options]\nStartupSkin=%s\n' "$skin" >"$app/Quorvex.ini"
+  if [ "$state" = shaded ]; then
+    background=$app/skins/$skin/shade.bmp
+    local ini=$app/skins/$skin/$skin.ini
+    # The launcher has written its own [UserSettings] on closing.
+    sed -i '/^Shaded=/d' "$ini"
+    grep -q '^\[UserSettings\]' "$ini" || printf '\n[UserSettings]\n' >>"$ini"
+    sed -i 's/^\[UserSettings\]/&\nShaded=1/' "$ini"
+  fi
   e2e_weston_launcher "$mode" "$app"
   read -r x y w h <<<"$window_box"
   read -r bw bh < <(identify -format '%w %h\n' "$background")
-  [ "$w" = "$bw" ] && [ "$h" = "$bh" ] || e2e_fail "$mode $skin: the window is ${w}x${h} on the desktop, its skin ${bw}x${bh}"
+  [ "$w" = "$bw" ] && [ "$h" = "$bh" ] || e2e_fail "$mode $skin $state: the window is ${w}x${h} on the desktop, its skin ${bw}x${bh}"
 
   # kept.png is white where the skin keeps its pixels, cut.png where it
   # cuts them away; desktop.png where the screen shows the desktop.
@@ -40,11 +51,11 @@ check_skin() {
   [ "$cut_away" -gt 0 ] || e2e_fail "$skin cuts nothing away; the check would prove nothing"
   shown_through=$(count_white "$desktop" "$cut")
   [ "$shown_through" = "$cut_away" ] ||
-    e2e_fail "$mode $skin: $((cut_away - shown_through)) of $cut_away cut-away pixels do not show the desktop (corner: $(x11_pixel "$seen" 0 0))"
+    e2e_fail "$mode $skin $state: $((cut_away - shown_through)) of $cut_away cut-away pixels do not show the desktop (corner: $(x11_pixel "$seen" 0 0))"
   kept_as_desktop=$(count_white "$desktop" "$kept")
-  [ "$kept_as_desktop" = 0 ] || e2e_fail "$mode $skin: the desktop shows in $kept_as_desktop pixels the skin keeps"
+  [ "$kept_as_desktop" = 0 ] || e2e_fail "$mode $skin $state: the desktop shows in $kept_as_desktop pixels the skin keeps"
   e2e_weston_stop_launcher
-  echo "ok: $mode $skin"
+  echo "ok: $mode $skin $state"
 }
 
 for skin in Slatewise Ferrolume; do
@@ -54,4 +65,6 @@ for skin in Slatewise Ferrolume; do
   check_skin native "$skin"
   e2e_launcher_prefix=()
 done
+# Last, since the skin file now keeps the window rolled up.
+check_skin native Ferrolume shaded
 echo PASS
