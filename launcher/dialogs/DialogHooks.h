@@ -19,7 +19,8 @@ struct DialogHooks {
     std::function<void()> RestoreLauncherTopmost;
     // Cuts a window's outline from its picture, every magenta pixel away,
     // through a window-shape control of the window's own. Empty: the window
-    // masks itself.
+    // masks itself. Called before the window is first shown or stacked, so
+    // that it may still be made translucent.
     std::function<void(QWidget& window, const QImage& picture)> OutlineWindow;
 
     void topmost(QWidget& window, bool on) const

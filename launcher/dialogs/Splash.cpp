@@ -83,6 +83,12 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
     connect(m_command1, &QPushButton::clicked, this, &Splash::Command1Click);
 
     applyLayout(ScreenFontClass() == "8514");
+    // The outline comes first: outlining may make the window see-through,
+    // which only a window that the window system does not know yet can be.
+    if (m_hooks.OutlineWindow)
+        m_hooks.OutlineWindow(*this, m_picture);
+    else
+        ApplyPictureOutline(*this, m_picture);
     // Above everything from its first showing on, start-up's included.
     m_hooks.topmost(*this, true);
 
@@ -98,10 +104,6 @@ Splash::Splash(Mode mode, DialogHooks hooks, QWidget* parent)
         new controls::DialogKeys(*this, [this] { close(); });
     }
 
-    if (m_hooks.OutlineWindow)
-        m_hooks.OutlineWindow(*this, m_picture);
-    else
-        ApplyPictureOutline(*this, m_picture);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }

@@ -18,6 +18,11 @@ DialogHooks Launcher::dialogHooks()
             [this](int milliseconds) { pause(milliseconds); },
             [this] { SetWindowTopmost(*m_form, m_settings.alwaysOnTop); },
             [this](QWidget& window, const QImage& picture) {
+                // As the main window: drawn transparent where the outline
+                // cuts, under a compositor. Only a window not yet created in
+                // the window system can still become translucent.
+                if (m_services.translucentWindows && !window.testAttribute(Qt::WA_WState_Created))
+                    window.setAttribute(Qt::WA_TranslucentBackground);
                 m_hosted.outlineOtherWindow(window, QPixmap::fromImage(picture));
             }};
 }
