@@ -4,7 +4,8 @@
 # skin's background, and its outline is exact on screen: every pixel the
 # skin cuts away (magenta in its background) shows the desktop, not black
 # and not magenta, while the rest shows the skin. So does the rolled-up
-# window with the skin's shade picture.
+# window with the skin's shade picture. The pointer goes through the
+# cut-away pixels.
 set -euo pipefail
 source "$QUORVEX_SOURCE_DIR/tests/support/e2e-weston.sh"
 e2e_begin_weston app
@@ -54,8 +55,37 @@ check_skin() {
     e2e_fail "$mode $skin $state: $((cut_away - shown_through)) of $cut_away cut-away pixels do not show the desktop (corner: $(x11_pixel "$seen" 0 0))"
   kept_as_desktop=$(count_white "$desktop" "$kept")
   [ "$kept_as_desktop" = 0 ] || e2e_fail "$mode $skin $state: the desktop shows in $kept_as_desktop pixels the skin keeps"
+  [ "$skin$state" != Slatewise ] || check_pointer_passes "$mode"
   e2e_weston_stop_launcher
   echo "ok: $mode $skin $state"
+}
+
+# where_now MODE: "X Y WIDTH HEIGHT" of the window as the desktop shows it.
+where_now() {
+  weston_park_pointer
+  weston_screenshot "$app/now.png"
+  weston_changed_box "$app/desktop-before.png" "$app/now.png"
+}
+
+# check_pointer_passes MODE: a drag that starts on a cut-away corner pixel
+# of the Slatewise window is not the window's: the window stays. One that
+# starts on the skin's title band moves it, so the window could have moved.
+check_pointer_passes() {
+  local mode=$1 x y start
+  start=$(where_now "$mode")
+  read -r x y _ _ <<<"$window_box"
+  for grip in "1 1" "100 20"; do
+    read -r gx gy <<<"$grip"
+    xdotool mousemove $((x + gx)) $((y + gy)) sleep 0.3 mousedown 1
+    e2e_drag_to $((x + gx + 120)) $((y + gy + 90))
+    xdotool mouseup 1
+    sleep 0.5
+    if [ "$grip" = "1 1" ]; then
+      [ "$(where_now "$mode")" = "$start" ] || e2e_fail "$mode: a drag from a cut-away pixel moved the window"
+    else
+      [ "$(where_now "$mode")" != "$start" ] || e2e_fail "$mode: a drag from the title band left the window in place"
+    fi
+  done
 }
 
 for skin in Slatewise Ferrolume; do
