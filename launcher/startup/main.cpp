@@ -106,8 +106,9 @@ int main(int argc, char** argv)
     using quorvex::platform::PlatformChoice;
     const PlatformChoice choice =
         PlatformChoice::choose(quorvex::platform::DisplayOffer::fromEnvironment(),
-                               quorvex::platform::DisplayProbe::x11Reachable,
-                               quorvex::platform::DisplayProbe::waylandReachable);
+                               {quorvex::platform::DisplayProbe::x11Reachable,
+                                quorvex::platform::DisplayProbe::waylandReachable,
+                                quorvex::platform::DisplayProbe::qtWaylandPluginInstalled});
     if (choice.outcome == PlatformChoice::Outcome::NoDisplay) {
         std::fprintf(stderr, "quorvex: %s\n", choice.problem.c_str());
         return 1;

@@ -6,6 +6,10 @@
 
 #include <xcb/xcb.h>
 
+#include <QDir>
+#include <QLibraryInfo>
+#include <QString>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -51,6 +55,25 @@ bool DisplayProbe::waylandReachable()
     if (!environment("WAYLAND_SOCKET").empty())
         return true;
     return socketAnswers(waylandSocketPath(environment("WAYLAND_DISPLAY"), environment("XDG_RUNTIME_DIR")));
+}
+
+bool DisplayProbe::qtWaylandPluginInstalled()
+{
+    std::vector<std::string> folders;
+    for (const QString& folder : QString::fromLocal8Bit(qgetenv("QT_PLUGIN_PATH")).split(':', Qt::SkipEmptyParts))
+        folders.push_back(folder.toStdString());
+    folders.push_back(QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString());
+    return waylandPluginIn(folders);
+}
+
+bool DisplayProbe::waylandPluginIn(const std::vector<std::string>& pluginFolders)
+{
+    for (const std::string& folder : pluginFolders) {
+        const QDir platforms(QString::fromStdString(folder) + "/platforms");
+        if (!platforms.entryList({"libqwayland*"}, QDir::Files).isEmpty())
+            return true;
+    }
+    return false;
 }
 
 std::string DisplayProbe::waylandSocketPath(const std::string& waylandDisplay, const std::string& runtimeDir)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorvex::platform {
 
@@ -13,6 +14,11 @@ public:
     // A Wayland compositor accepts a connection on the socket that
     // WAYLAND_DISPLAY names (or a socket handed over in WAYLAND_SOCKET).
     static bool waylandReachable();
+    // Qt has a platform plugin for Wayland: in its own plugin folder or one
+    // that QT_PLUGIN_PATH names.
+    static bool qtWaylandPluginInstalled();
+    // One of these plugin folders holds Qt's platform plugin for Wayland.
+    static bool waylandPluginIn(const std::vector<std::string>& pluginFolders);
 
     // The socket a Wayland client connects to, as libwayland finds it:
     // WAYLAND_DISPLAY ("wayland-0" when not set) in XDG_RUNTIME_DIR, or as

@@ -33,26 +33,33 @@ DisplayOffer DisplayOffer::fromEnvironment()
     return {environment("QT_QPA_PLATFORM"), environment("DISPLAY"), environment("WAYLAND_DISPLAY")};
 }
 
-PlatformChoice PlatformChoice::choose(const DisplayOffer& offer, const std::function<bool()>& x11Reachable,
-                                      const std::function<bool()>& waylandReachable)
+PlatformChoice PlatformChoice::choose(const DisplayOffer& offer, const Probes& probes)
 {
     const std::string x11 = described("DISPLAY", offer.x11Display);
     const std::string wayland = described("WAYLAND_DISPLAY", offer.waylandDisplay);
+    // Without its plugin Qt cannot use a compositor that answers.
+    const auto noWaylandPlugin = [&](const std::string& also) {
+        return noDisplay("a Wayland compositor answers (" + wayland +
+                         "), but Qt's Wayland platform plugin is not installed (Debian: qt6-wayland)" + also);
+    };
     // A named platform is used as named; for the two that need a display,
     // a missing one is said plainly rather than left to Qt's abort.
     if (offer.requestedPlatform == "xcb")
-        return x11Reachable() ? PlatformChoice{}
-                              : noDisplay("QT_QPA_PLATFORM is xcb, but no X display answers (" + x11 + ")");
-    if (offer.requestedPlatform == "wayland")
-        return waylandReachable()
+        return probes.x11Reachable()
                    ? PlatformChoice{}
-                   : noDisplay("QT_QPA_PLATFORM is wayland, but no Wayland display answers (" + wayland + ")");
+                   : noDisplay("QT_QPA_PLATFORM is xcb, but no X display answers (" + x11 + ")");
+    if (offer.requestedPlatform == "wayland") {
+        if (!probes.waylandReachable())
+            return noDisplay("QT_QPA_PLATFORM is wayland, but no Wayland display answers (" + wayland + ")");
+        return probes.waylandPluginInstalled() ? PlatformChoice{} : noWaylandPlugin("");
+    }
     if (!offer.requestedPlatform.empty())
         return {};
-    if (x11Reachable())
+    if (probes.x11Reachable())
         return {Outcome::X11, {}};
-    if (waylandReachable())
-        return {Outcome::Wayland, {}};
+    if (probes.waylandReachable())
+        return probes.waylandPluginInstalled() ? PlatformChoice{Outcome::Wayland, {}}
+                                               : noWaylandPlugin(", and no X display answers (" + x11 + ")");
     return noDisplay("no display to show the launcher on: no X display answers (" + x11 +
                      ") and no Wayland display either (" + wayland + ")");
 }

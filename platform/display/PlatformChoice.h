@@ -27,9 +27,13 @@ struct PlatformChoice {
     Outcome outcome = Outcome::AsRequested;
     std::string problem;
 
-    // The reachability probes run only when the choice depends on them.
-    static PlatformChoice choose(const DisplayOffer& offer, const std::function<bool()>& x11Reachable,
-                                 const std::function<bool()>& waylandReachable);
+    // What the choice may ask; each runs only when the choice depends on it.
+    struct Probes {
+        std::function<bool()> x11Reachable;
+        std::function<bool()> waylandReachable;
+        std::function<bool()> waylandPluginInstalled; // Qt's platform plugin for Wayland
+    };
+    static PlatformChoice choose(const DisplayOffer& offer, const Probes& probes);
 
     // The Qt platform name to set, empty for AsRequested and NoDisplay.
     std::string platformName() const;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kEraserName = "quorvex-cut-away-eraser";
 
-// By name: the window-shape library and the program each carry this class.
+// Found by name: the class has no meta-object of its own to be cast by.
 CutAwayEraser* eraserOf(QWidget& window)
 {
     return static_cast<CutAwayEraser*>(window.findChild<QWidget*>(kEraserName, Qt::FindDirectChildrenOnly));

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -59,4 +61,16 @@ TEST(DisplayProbeTest, NoXDisplayAnswersWithoutDisplayOrOnAnUnusedOne)
     }
     ScopedEnvironment display("DISPLAY", std::string(":65000"));
     EXPECT_FALSE(DisplayProbe::x11Reachable());
+}
+
+TEST(DisplayProbeTest, FindsQtsWaylandPluginOnlyWhereItLies)
+{
+    testsupport::TempFolder plugins;
+    const std::vector<std::string> folders{"/nonexistent-plugins", plugins.path().string()};
+    std::filesystem::create_directories(plugins.path() / "platforms");
+    std::ofstream(plugins.path() / "platforms" / "libqxcb.so") << "";
+    EXPECT_FALSE(DisplayProbe::waylandPluginIn(folders));
+    std::ofstream(plugins.path() / "platforms" / "libqwayland-generic.so") << "";
+    EXPECT_TRUE(DisplayProbe::waylandPluginIn(folders));
+    EXPECT_FALSE(DisplayProbe::waylandPluginIn({}));
 }

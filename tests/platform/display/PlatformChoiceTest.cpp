@@ -9,6 +9,8 @@ using Outcome = PlatformChoice::Outcome;
 
 namespace {
 
+enum class Plugin { Installed, Missing };
+
 struct Case {
     const char* name;
     DisplayOffer offer;
@@ -17,6 +19,7 @@ struct Case {
     Outcome expected;
     std::string platform;
     const char* problemMentions; // nullptr: no problem
+    Plugin waylandPlugin = Plugin::Installed;
 };
 
 const Case kCases[] = {
@@ -34,6 +37,12 @@ const Case kCases[] = {
     {"the user's wayland without a compositor", {"wayland", ":0", ""}, true, false, Outcome::NoDisplay, "",
      "QT_QPA_PLATFORM is wayland"},
     {"any other platform as named", {"offscreen", "", ""}, false, false, Outcome::AsRequested, "", nullptr},
+    {"Wayland without Qt's plugin for it", {"", "", "wayland-0"}, false, true, Outcome::NoDisplay, "",
+     "qt6-wayland", Plugin::Missing},
+    {"the user's wayland without Qt's plugin", {"wayland", ":0", "wayland-0"}, true, true, Outcome::NoDisplay, "",
+     "plugin is not installed", Plugin::Missing},
+    {"X11 needs no Wayland plugin", {"", ":0", "wayland-0"}, true, true, Outcome::X11, "xcb", nullptr,
+     Plugin::Missing},
 };
 
 } // namespace
@@ -43,7 +52,8 @@ TEST(PlatformChoiceTest, ChoosesByWhatAnswers)
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         const PlatformChoice choice =
-            PlatformChoice::choose(c.offer, [&] { return c.x11Answers; }, [&] { return c.waylandAnswers; });
+            PlatformChoice::choose(c.offer, {[&] { return c.x11Answers; }, [&] { return c.waylandAnswers; },
+                                             [&] { return c.waylandPlugin == Plugin::Installed; }});
         EXPECT_EQ(choice.outcome, c.expected);
         EXPECT_EQ(choice.platformName(), c.platform);
         if (c.problemMentions) {
@@ -59,10 +69,12 @@ TEST(PlatformChoiceTest, ProbesNothingForAPlatformItCannotCheck)
 {
     int probes = 0;
     const auto probe = [&] { ++probes; return false; };
-    EXPECT_EQ(PlatformChoice::choose({"offscreen", ":0", "wayland-0"}, probe, probe).outcome, Outcome::AsRequested);
+    EXPECT_EQ(PlatformChoice::choose({"offscreen", ":0", "wayland-0"}, {probe, probe, probe}).outcome,
+              Outcome::AsRequested);
     EXPECT_EQ(probes, 0);
     // Where X answers, whether Wayland does makes no difference.
     bool waylandAsked = false;
-    PlatformChoice::choose({"", ":0", "wayland-0"}, [] { return true; }, [&] { waylandAsked = true; return true; });
+    const auto asked = [&] { waylandAsked = true; return true; };
+    PlatformChoice::choose({"", ":0", "wayland-0"}, {[] { return true; }, asked, asked});
     EXPECT_FALSE(waylandAsked);
 }
