@@ -1,5 +1,8 @@
 #include "platform/copy/CopyFileOps.h"
 
+#include "platform/files/RenameWithoutReplacing.h"
+#include "platform/files/TemporaryNames.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,22 +63,21 @@ private:
 std::unique_ptr<CopyOutput> CopyFileOps::createTemporary(const std::filesystem::path& folder,
                                                          std::filesystem::path& created, std::string& error)
 {
-    // A leading dot keeps the partial file out of every folder listing the
-    // launcher makes while the copy runs.
-    std::string pattern = (folder / ".quorvex-copy-XXXXXX").string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
+    int fd = -1;
+    created = createTemporaryFile(folder, fd);
+    if (created.empty()) {
         error = "cannot create a file in " + folder.string() + ": " + std::strerror(errno);
         return nullptr;
     }
-    created = pattern;
     return std::make_unique<DiskOutput>(fd);
 }
 
-std::string CopyFileOps::rename(const std::filesystem::path& from, const std::filesystem::path& to)
+std::string CopyFileOps::rename(const std::filesystem::path& from, const std::filesystem::path& to, bool mayReplace)
 {
-    if (::rename(from.c_str(), to.c_str()) != 0)
-        return "cannot create " + to.string() + ": " + std::strerror(errno);
+    const int error = mayReplace ? (::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno)
+                                 : renameWithoutReplacing(from, to);
+    if (error != 0)
+        return "cannot create " + to.string() + ": " + std::strerror(error);
     return {};
 }
 

@@ -25,13 +25,15 @@ class CopyFileOps {
 public:
     virtual ~CopyFileOps() = default;
 
-    // Creates a new, empty file with an unused hidden name in `folder` and
-    // sets `created` to its path. nullptr (with `error` set) on failure.
+    // Creates a new, empty file under an unused temporary name in `folder`
+    // (removing the stale temporaries of copies killed earlier) and sets
+    // `created` to its path. nullptr (with `error` set) on failure.
     virtual std::unique_ptr<CopyOutput> createTemporary(const std::filesystem::path& folder,
                                                         std::filesystem::path& created, std::string& error);
 
-    // Moves `from` over `to` in one step. Empty on success, otherwise a message.
-    virtual std::string rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Moves `from` to `to` in one step, over what is at `to` only when
+    // `mayReplace`. Empty on success, otherwise a message.
+    virtual std::string rename(const std::filesystem::path& from, const std::filesystem::path& to, bool mayReplace);
 };
 
 } // namespace platform

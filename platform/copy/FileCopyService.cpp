@@ -1,9 +1,10 @@
 #include "platform/copy/FileCopyService.h"
 
+#include "platform/files/CopiedFilePermissions.h"
+
 #include <fstream>
 #include <system_error>
 
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -39,21 +40,7 @@ fs::path nameOf(const fs::path& source)
     return name.empty() ? source.parent_path().filename() : name;
 }
 
-fs::perms currentUmask()
-{
-    // The only way to read the umask is to set it; the launcher has one thread.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<fs::perms>(mask) & fs::perms::all;
-}
-
 } // namespace
-
-fs::perms CopiedFilePermissions(fs::perms source, fs::perms umask)
-{
-    const fs::perms othersMayNotWrite = fs::perms::all & ~(fs::perms::group_write | fs::perms::others_write);
-    return source & othersMayNotWrite & ~umask;
-}
 
 FileCopyService::FileCopyService(CopyInteraction& interaction, CopyFileOps& fileOps)
     : m_interaction(interaction)
@@ -182,23 +169,62 @@ std::optional<CopyOutcome::Status> FileCopyService::copyItem(const Item& item, C
         if (fs::equivalent(item.source, item.target, error))
             return advance(item.target, item.bytes) ? std::nullopt
                                                     : std::optional(CopyOutcome::Status::Cancelled);
-        if (fs::is_directory(existing))
-            return fail(outcome, "Cannot replace the folder " + item.target.string() + " with a file.");
-        switch (m_interaction.askReplace(item.target.string(), item.source.string())) {
+        switch (askAboutClash(item, existing, outcome)) {
         case ReplaceAnswer::Replace:
             break;
         case ReplaceAnswer::Skip:
-            outcome.skipped.push_back(item.target.string());
             return advance(item.target, item.bytes) ? std::nullopt
                                                     : std::optional(CopyOutcome::Status::Cancelled);
         case ReplaceAnswer::Cancel:
-            return CopyOutcome::Status::Cancelled;
+            return outcome.status;
         }
     }
-    return item.kind == ItemKind::Link ? copyLink(item, outcome) : copyFileContents(item, outcome);
+    const bool mayReplace = fs::exists(existing);
+    return item.kind == ItemKind::Link ? copyLink(item, mayReplace, outcome)
+                                       : copyFileContents(item, mayReplace, outcome);
 }
 
-std::optional<CopyOutcome::Status> FileCopyService::copyFileContents(const Item& item, CopyOutcome& outcome)
+ReplaceAnswer FileCopyService::askAboutClash(const Item& item, const fs::file_status& existing, CopyOutcome& outcome)
+{
+    if (fs::is_directory(existing)) {
+        fail(outcome, "Cannot replace the folder " + item.target.string() + " with a file.");
+        return ReplaceAnswer::Cancel;
+    }
+    const ReplaceAnswer answer = m_interaction.askReplace(item.target.string(), item.source.string());
+    if (answer == ReplaceAnswer::Skip)
+        outcome.skipped.push_back(item.target.string());
+    else if (answer == ReplaceAnswer::Cancel)
+        outcome.status = CopyOutcome::Status::Cancelled;
+    return answer;
+}
+
+FileCopyService::Placement FileCopyService::place(const Item& item, const fs::path& temporary, bool mayReplace,
+                                                  CopyOutcome& outcome)
+{
+    std::string problem = m_fileOps.rename(temporary, item.target, mayReplace);
+    std::error_code ignored;
+    const fs::file_status appeared = fs::symlink_status(item.target, ignored);
+    if (!problem.empty() && !mayReplace && fs::exists(appeared)) {
+        // Another program put something there while the copy was made: that
+        // is asked about like a file that was there before, never replaced unasked.
+        const ReplaceAnswer answer = askAboutClash(item, appeared, outcome);
+        if (answer == ReplaceAnswer::Replace) {
+            problem = m_fileOps.rename(temporary, item.target, true);
+        } else {
+            fs::remove(temporary, ignored);
+            return answer == ReplaceAnswer::Skip ? Placement::Skipped : Placement::Stopped;
+        }
+    }
+    if (!problem.empty()) {
+        fs::remove(temporary, ignored);
+        fail(outcome, problem);
+        return Placement::Stopped;
+    }
+    outcome.copied.push_back(item.target.string());
+    return Placement::Placed;
+}
+
+std::optional<CopyOutcome::Status> FileCopyService::copyFileContents(const Item& item, bool mayReplace, CopyOutcome& outcome)
 {
     std::ifstream in(item.source, std::ios::binary);
     if (!in)
@@ -247,16 +273,17 @@ std::optional<CopyOutcome::Status> FileCopyService::copyFileContents(const Item&
     std::error_code ignored;
     fs::permissions(temporary, CopiedFilePermissions(fs::status(item.source, ignored).permissions(), currentUmask()),
                     ignored);
-    fs::last_write_time(temporary, fs::last_write_time(item.source, ignored), ignored);
-    if (problem = m_fileOps.rename(temporary, item.target); !problem.empty()) {
-        fs::remove(temporary, ignored);
-        return fail(outcome, problem);
-    }
-    outcome.copied.push_back(item.target.string());
+    const Placement placement = place(item, temporary, mayReplace, outcome);
+    if (placement == Placement::Stopped)
+        return outcome.status;
+    // Only under its final name: a temporary with the source's old time would
+    // look abandoned to another copy tidying the folder.
+    if (placement == Placement::Placed)
+        fs::last_write_time(item.target, fs::last_write_time(item.source, ignored), ignored);
     return std::nullopt;
 }
 
-std::optional<CopyOutcome::Status> FileCopyService::copyLink(const Item& item, CopyOutcome& outcome)
+std::optional<CopyOutcome::Status> FileCopyService::copyLink(const Item& item, bool mayReplace, CopyOutcome& outcome)
 {
     std::error_code error;
     const fs::path pointsAt = fs::read_symlink(item.source, error);
@@ -273,11 +300,8 @@ std::optional<CopyOutcome::Status> FileCopyService::copyLink(const Item& item, C
     fs::create_symlink(pointsAt, temporary, error);
     if (error)
         return fail(outcome, "Cannot create the link " + item.target.string() + ": " + error.message());
-    if (problem = m_fileOps.rename(temporary, item.target); !problem.empty()) {
-        fs::remove(temporary, error);
-        return fail(outcome, problem);
-    }
-    outcome.copied.push_back(item.target.string());
+    if (place(item, temporary, mayReplace, outcome) == Placement::Stopped)
+        return outcome.status;
     return advance(item.target, 0) ? std::nullopt : std::optional(CopyOutcome::Status::Cancelled);
 }
 

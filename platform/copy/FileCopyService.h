@@ -2,6 +2,7 @@
 
 #include "platform/copy/CopyFileOps.h"
 #include "platform/copy/CopyService.h"
+#include "platform/files/CopiedFilePermissions.h"
 
 #include <filesystem>
 #include <optional>
@@ -12,13 +13,8 @@ namespace platform {
 // temporary name in its target folder and renamed into place once complete,
 // so a cancel, a full disk or a crash never leaves a truncated file under
 // the name the user will see. Folders are merged into existing folders of
-// the same name; each existing file is a replace question.
-// The permissions a copied file gets: the source's read and run bits, as a
-// copy made without keeping attributes has them. Set-uid, set-gid and the
-// sticky bit go, nobody but the owner may write, and `umask` takes away
-// what the user asked to take away from new files.
-std::filesystem::perms CopiedFilePermissions(std::filesystem::perms source, std::filesystem::perms umask);
-
+// the same name; each existing file is a replace question. Copied files get
+// CopiedFilePermissions().
 class FileCopyService final : public CopyService {
 public:
     FileCopyService(CopyInteraction& interaction, CopyFileOps& fileOps);
@@ -46,8 +42,19 @@ private:
 
     // Copies one item; nullopt to carry on, otherwise the final status.
     std::optional<CopyOutcome::Status> copyItem(const Item& item, CopyOutcome& outcome);
-    std::optional<CopyOutcome::Status> copyFileContents(const Item& item, CopyOutcome& outcome);
-    std::optional<CopyOutcome::Status> copyLink(const Item& item, CopyOutcome& outcome);
+    // `mayReplace`: the user answered that what is at the target may go.
+    std::optional<CopyOutcome::Status> copyFileContents(const Item& item, bool mayReplace, CopyOutcome& outcome);
+    std::optional<CopyOutcome::Status> copyLink(const Item& item, bool mayReplace, CopyOutcome& outcome);
+    // Asks whether to replace what is at the target (a folder is never
+    // replaced: that fails the copy); records a skip, and the status of a
+    // cancel or a failure, in `outcome`.
+    ReplaceAnswer askAboutClash(const Item& item, const std::filesystem::file_status& existing,
+                                CopyOutcome& outcome);
+    enum class Placement { Placed, Skipped, Stopped };
+    // Gives the finished temporary the target's name; on Stopped,
+    // `outcome.status` says why.
+    Placement place(const Item& item, const std::filesystem::path& temporary, bool mayReplace,
+                    CopyOutcome& outcome);
     CopyOutcome::Status fail(CopyOutcome& outcome, std::string message);
     bool advance(const std::filesystem::path& file, std::uint64_t bytes);
 

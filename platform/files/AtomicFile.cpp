@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,18 +23,6 @@ struct Attempt {
     std::string message;
 };
 
-// A new file in `folder`, created with the umask's permissions; -1 on failure.
-int createTemporary(const fs::path& folder, fs::path& temporary)
-{
-    for (int tries = 0; tries < 100; ++tries) {
-        temporary = folder / newTemporaryName();
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 // A replacement must look like the file it replaces; false when it cannot
 // (a file of another user that this one may write to).
 bool takeOverAttributes(int fd, const struct stat& old)
@@ -48,10 +35,9 @@ bool takeOverAttributes(int fd, const struct stat& old)
 Attempt replaceThroughTemporary(const fs::path& target, std::string_view bytes, const struct stat* old)
 {
     const fs::path folder = folderOf(target);
-    removeStaleTemporaries(folder);
-    fs::path temporary;
-    const int fd = createTemporary(folder, temporary);
-    if (fd < 0)
+    int fd = -1;
+    const fs::path temporary = createTemporaryFile(folder, fd);
+    if (temporary.empty())
         return {Outcome::Failed, "cannot write " + target.string() + ": " + std::strerror(errno)};
     auto discard = [&](Outcome outcome, int error) {
         ::close(fd);

@@ -1,10 +1,14 @@
 #include "platform/files/TemporaryNames.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -12,6 +16,26 @@ constexpr std::string_view kPrefix = ".quorvex-";
 constexpr std::string_view kSuffix = ".tmp";
 constexpr size_t kRandomLength = 8;
 constexpr std::string_view kAlphabet = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr int kNameTries = 100;
+
+std::chrono::system_clock::time_point modifiedAt(const struct stat& status)
+{
+    return std::chrono::system_clock::from_time_t(status.st_mtim.tv_sec);
+}
+
+// The latest change anywhere in a temporary folder: a copy still writing into
+// it keeps touching some file or folder inside, however old the top is.
+std::chrono::system_clock::time_point lastChangeWithin(const fs::path& folder, const struct stat& status)
+{
+    auto latest = modifiedAt(status);
+    std::error_code error;
+    for (fs::recursive_directory_iterator walk(folder, error), end; !error && walk != end; walk.increment(error)) {
+        struct stat inner {};
+        if (::lstat(walk->path().c_str(), &inner) == 0)
+            latest = std::max(latest, modifiedAt(inner));
+    }
+    return latest;
+}
 
 } // namespace
 
@@ -35,24 +59,48 @@ bool isTemporaryName(std::string_view name)
     return random.find_first_not_of(kAlphabet) == std::string_view::npos;
 }
 
-void removeStaleTemporaries(const std::filesystem::path& folder, std::chrono::seconds age)
+void removeStaleTemporaries(const fs::path& folder, std::chrono::seconds age)
 {
     std::error_code error;
-    std::filesystem::directory_iterator entries(folder, error);
+    fs::directory_iterator entries(folder, error);
     if (error)
         return;
     const auto now = std::chrono::system_clock::now();
     for (const auto& entry : entries) {
-        const std::string name = entry.path().filename().string();
-        if (!isTemporaryName(name))
+        if (!isTemporaryName(entry.path().filename().string()))
             continue;
         struct stat status {};
-        if (::lstat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        if (::lstat(entry.path().c_str(), &status) != 0)
             continue;
-        const auto modified = std::chrono::system_clock::from_time_t(status.st_mtim.tv_sec);
-        if (now - modified > age)
-            ::unlink(entry.path().c_str());
+        if (S_ISREG(status.st_mode) || S_ISLNK(status.st_mode)) {
+            if (now - modifiedAt(status) > age)
+                ::unlink(entry.path().c_str());
+        } else if (S_ISDIR(status.st_mode)) {
+            if (now - lastChangeWithin(entry.path(), status) > age)
+                fs::remove_all(entry.path(), error);
+        }
     }
+}
+
+fs::path createTemporary(const fs::path& folder, const std::function<bool(const fs::path&)>& make)
+{
+    removeStaleTemporaries(folder);
+    for (int tries = 0; tries < kNameTries; ++tries) {
+        fs::path temporary = folder / newTemporaryName();
+        if (make(temporary))
+            return temporary;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+fs::path createTemporaryFile(const fs::path& folder, int& fd)
+{
+    return createTemporary(folder, [&fd](const fs::path& temporary) {
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        return fd >= 0;
+    });
 }
 
 } // namespace platform

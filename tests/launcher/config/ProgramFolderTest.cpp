@@ -1,5 +1,6 @@
 #include "launcher/config/ProgramFolderLocator.h"
 #include "launcher/config/ProgramFolderSeeder.h"
+#include "platform/files/TemporaryNames.h"
 
 #include "support/TempFolder.h"
 
@@ -91,7 +92,7 @@ TEST(ProgramFolderSeeder, FirstUseCopiesSkinsAndSharedFilesButNotTheRegistry)
     EXPECT_EQ(home.read("quorvex/classes-root.ini"), "[Mine]\n");
     // Nothing half-done is left beside the copies.
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        EXPECT_EQ(entry.path().filename().string().find(".copy-"), std::string::npos) << entry.path();
+        EXPECT_FALSE(platform::isTemporaryName(entry.path().filename().string())) << entry.path();
 }
 
 TEST(ProgramFolderSeeder, LaterStartsAddOnlyNewSkinsAndKeepTheUsersFiles)

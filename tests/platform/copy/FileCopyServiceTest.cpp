@@ -1,10 +1,16 @@
 #include "platform/copy/FileCopyService.h"
 
+#include "platform/files/TemporaryNames.h"
+#include "support/FolderEntries.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <fstream>
+#include <functional>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,10 +77,16 @@ public:
         auto real = CopyFileOps::createTemporary(folder, created, error);
         return real ? std::make_unique<Output>(std::move(real), *this) : nullptr;
     }
-    std::string rename(const fs::path& from, const fs::path& to) override
+    std::string rename(const fs::path& from, const fs::path& to, bool mayReplace) override
     {
-        return failRename ? "cannot create " + to.string() + ": Input/output error" : CopyFileOps::rename(from, to);
+        if (appearBeforeRename) {
+            std::exchange(appearBeforeRename, {})(to);
+        }
+        return failRename ? "cannot create " + to.string() + ": Input/output error"
+                          : CopyFileOps::rename(from, to, mayReplace);
     }
+    // Run once, just before the next rename: another program at work.
+    std::function<void(const fs::path& target)> appearBeforeRename;
 
 private:
     struct Output final : platform::CopyOutput {
@@ -250,7 +262,7 @@ TEST_F(FileCopyServiceTest, FailedWriteOrRenameLeavesTheOldFileAndNoPartialOne)
         EXPECT_TRUE(outcome.copied.empty());
         // The message names the user's file, never the hidden temporary one.
         EXPECT_NE(outcome.error.find((temp.path() / "to/Report.lnk").string()), std::string::npos) << outcome.error;
-        EXPECT_EQ(outcome.error.find(".quorvex-copy"), std::string::npos) << outcome.error;
+        EXPECT_EQ(outcome.error.find(".quorvex-"), std::string::npos) << outcome.error;
     }
 }
 
@@ -368,6 +380,62 @@ TEST_F(FileCopyServiceTest, CopyGetsTheCopiedFilePermissionsUnderTheProcessUmask
 
     ::umask(previous);
     EXPECT_EQ(fs::status(temp.path() / "to/run.sh").permissions(), fs::perms(0750));
+}
+
+TEST_F(FileCopyServiceTest, AFileThatAppearsWhileTheCopyIsMadeIsAskedAboutNotReplaced)
+{
+    struct Case {
+        ReplaceAnswer answer;
+        Status status;
+        std::string contentAfter;
+        size_t copied;
+        size_t skipped;
+    };
+    const Case cases[] = {
+        {ReplaceAnswer::Replace, Status::Completed, "dropped", 1, 0},
+        {ReplaceAnswer::Skip, Status::Completed, "theirs", 0, 1},
+        {ReplaceAnswer::Cancel, Status::Cancelled, "theirs", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        fs::remove_all(temp.path() / "to");
+        fs::create_directory(temp.path() / "to");
+        temp.write("from/Game.lnk", "dropped");
+        interaction.answers = {c.answer};
+        interaction.questions.clear();
+        ops.appearBeforeRename = [](const fs::path& target) { std::ofstream(target) << "theirs"; };
+
+        const CopyOutcome outcome = copier.copy({source("Game.lnk")}, target());
+
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(interaction.questions, std::vector<std::string>{"Game.lnk"});
+        EXPECT_EQ(temp.read("to/Game.lnk"), c.contentAfter);
+        EXPECT_EQ(outcome.copied.size(), c.copied);
+        EXPECT_EQ(outcome.skipped.size(), c.skipped);
+        EXPECT_EQ(targetEntries(), std::vector<std::string>{"Game.lnk"}); // no temporary left
+    }
+}
+
+// A copy killed halfway leaves its temporary in the section folder; the next
+// copy into that folder removes it once it is a minute old, but leaves the one
+// another launcher is writing right now.
+TEST_F(FileCopyServiceTest, LeftoversOfKilledCopiesGoWithTheNextCopyIntoTheFolder)
+{
+    const std::string stale = platform::newTemporaryName();
+    const std::string fresh = platform::newTemporaryName();
+    temp.write("to/" + stale, "half a shortcut");
+    temp.write("to/" + fresh, "being written");
+    temp.write("to/.old-but-not-ours", "kept");
+    for (const std::string& name : {stale, std::string(".old-but-not-ours")})
+        testsupport::makeTwoMinutesOld(temp.path() / "to" / name);
+    temp.write("from/Editor.lnk", "shortcut");
+
+    const CopyOutcome outcome = copier.copy({source("Editor.lnk")}, target());
+
+    EXPECT_EQ(outcome.status, Status::Completed);
+    std::vector<std::string> expected = {".old-but-not-ours", "Editor.lnk", fresh};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(targetEntries(), expected);
 }
 
 } // namespace

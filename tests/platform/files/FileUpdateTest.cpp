@@ -1,6 +1,7 @@
 #include "platform/files/FileUpdate.h"
 
 #include "platform/files/TemporaryNames.h"
+#include "support/FolderEntries.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
@@ -25,14 +26,7 @@ struct stat statusOf(const fs::path& path)
     return status;
 }
 
-std::vector<std::string> namesIn(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using testsupport::namesIn;
 
 TEST(FileUpdate, WritesThroughSymbolicLinksIntoTheirTargets)
 {
@@ -190,10 +184,9 @@ TEST(FileUpdate, StaleTemporariesOfOurOwnAreRemovedWhenTheFolderIsWritten)
         folder.write(name, "keep");
     folder.write(stale, "left by a killed writer");
     folder.write(fresh, "being written right now");
-    const timespec twoMinutesAgo[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
     for (const std::string& name : oldButNotOurs)
-        ::utimensat(AT_FDCWD, (folder.path() / name).c_str(), twoMinutesAgo, 0);
-    ::utimensat(AT_FDCWD, (folder.path() / stale).c_str(), twoMinutesAgo, 0);
+        testsupport::makeTwoMinutesOld(folder.path() / name);
+    testsupport::makeTwoMinutesOld(folder.path() / stale);
 
     EXPECT_EQ(platform::writeFile(folder.path() / "s.ini", "x"), "");
 
