@@ -1,5 +1,6 @@
 #include "platform/copy/CopyFileOps.h"
 
+#include "platform/files/DurableWrite.h"
 #include "platform/files/RenameWithoutReplacing.h"
 #include "platform/files/TemporaryNames.h"
 
@@ -63,8 +64,10 @@ private:
 std::unique_ptr<CopyOutput> CopyFileOps::createTemporary(const std::filesystem::path& folder,
                                                          std::filesystem::path& created, std::string& error)
 {
+    // Private until the copy is complete and given its permissions: the
+    // source may be a file only its owner may read.
     int fd = -1;
-    created = createTemporaryFile(folder, fd);
+    created = createTemporaryFile(folder, fd, 0600);
     if (created.empty()) {
         error = "cannot create a file in " + folder.string() + ": " + std::strerror(errno);
         return nullptr;
@@ -78,6 +81,8 @@ std::string CopyFileOps::rename(const std::filesystem::path& from, const std::fi
                                  : renameWithoutReplacing(from, to);
     if (error != 0)
         return "cannot create " + to.string() + ": " + std::strerror(error);
+    // Without it a crash soon after could lose the new name.
+    syncFolder(folderOf(to));
     return {};
 }
 

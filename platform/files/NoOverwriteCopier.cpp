@@ -23,6 +23,9 @@ namespace fs = std::filesystem;
 constexpr size_t kChunkBytes = 64 * 1024;
 // Like a copied file, a copied folder may be written by its owner only.
 constexpr mode_t kFolderMode = 0755;
+// What is being copied may be private: nobody else may open the copy before
+// it has its permissions.
+constexpr mode_t kUnfinishedFileMode = 0600;
 
 bool somethingAt(const fs::path& path)
 {
@@ -70,7 +73,7 @@ int fillAndClose(const fs::path& from, int out)
 
 int copyFileTo(const fs::path& from, const fs::path& to)
 {
-    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kUnfinishedFileMode);
     return out < 0 ? errno : fillAndClose(from, out);
 }
 
@@ -143,7 +146,7 @@ NoOverwriteCopier::Result NoOverwriteCopier::copyFile(const fs::path& from, cons
 {
     int out = -1;
     return copyThenRename(
-        from, to, [&out](const fs::path& folder) { return createTemporaryFile(folder, out); },
+        from, to, [&out](const fs::path& folder) { return createTemporaryFile(folder, out, kUnfinishedFileMode); },
         [&](const fs::path&) { return fillAndClose(from, out); }, error);
 }
 

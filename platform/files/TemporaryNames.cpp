@@ -95,10 +95,10 @@ fs::path createTemporary(const fs::path& folder, const std::function<bool(const 
     return {};
 }
 
-fs::path createTemporaryFile(const fs::path& folder, int& fd)
+fs::path createTemporaryFile(const fs::path& folder, int& fd, mode_t mode)
 {
-    return createTemporary(folder, [&fd](const fs::path& temporary) {
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return createTemporary(folder, [&fd, mode](const fs::path& temporary) {
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         return fd >= 0;
     });
 }

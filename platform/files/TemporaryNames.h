@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace platform {
 
@@ -32,8 +33,8 @@ void removeStaleTemporaries(const std::filesystem::path& folder,
 std::filesystem::path createTemporary(const std::filesystem::path& folder,
                                       const std::function<bool(const std::filesystem::path&)>& make);
 
-// createTemporary() for a new, empty file open for writing with the umask's
-// permissions; its descriptor in `fd`.
-std::filesystem::path createTemporaryFile(const std::filesystem::path& folder, int& fd);
+// createTemporary() for a new, empty file open for writing, created with
+// `mode` under the umask; its descriptor in `fd`.
+std::filesystem::path createTemporaryFile(const std::filesystem::path& folder, int& fd, mode_t mode = 0666);
 
 } // namespace platform

@@ -75,6 +75,8 @@ public:
             return nullptr;
         }
         auto real = CopyFileOps::createTemporary(folder, created, error);
+        if (real)
+            temporaryModes.push_back(fs::status(created).permissions());
         return real ? std::make_unique<Output>(std::move(real), *this) : nullptr;
     }
     std::string rename(const fs::path& from, const fs::path& to, bool mayReplace) override
@@ -85,6 +87,8 @@ public:
         return failRename ? "cannot create " + to.string() + ": Input/output error"
                           : CopyFileOps::rename(from, to, mayReplace);
     }
+    // The permissions of each temporary as it was made, before any byte was in it.
+    std::vector<fs::perms> temporaryModes;
     // Run once, just before the next rename: another program at work.
     std::function<void(const fs::path& target)> appearBeforeRename;
 
@@ -380,6 +384,8 @@ TEST_F(FileCopyServiceTest, CopyGetsTheCopiedFilePermissionsUnderTheProcessUmask
 
     ::umask(previous);
     EXPECT_EQ(fs::status(temp.path() / "to/run.sh").permissions(), fs::perms(0750));
+    // Nobody else could open it while it was being written.
+    EXPECT_EQ(ops.temporaryModes, std::vector<fs::perms>{fs::perms(0600)});
 }
 
 TEST_F(FileCopyServiceTest, AFileThatAppearsWhileTheCopyIsMadeIsAskedAboutNotReplaced)
