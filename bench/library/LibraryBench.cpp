@@ -12,6 +12,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -51,12 +52,18 @@ struct LibraryOnDisk {
         }
         skin.info.sectionNum = launcher::kMaxSections;
         // A library in use was last changed a while ago; one just changed
-        // cannot reuse its listings.
-        const auto now = std::filesystem::file_time_type::clock::now();
-        const auto past = settled ? now - std::chrono::hours(1) : now + std::chrono::hours(1);
-        std::filesystem::last_write_time(folder.path() / "shortcuts", past);
-        for (int section = 0; section < launcher::kMaxSections; ++section)
-            std::filesystem::last_write_time(folder.path() / ("shortcuts/Section " + std::to_string(section)), past);
+        // cannot reuse its listings. Status-change times cannot be set
+        // back, so a settled library waits for them to age; an unsettled
+        // one is changed in the future.
+        if (settled) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        } else {
+            const auto future = std::filesystem::file_time_type::clock::now() + std::chrono::hours(1);
+            std::filesystem::last_write_time(folder.path() / "shortcuts", future);
+            for (int section = 0; section < launcher::kMaxSections; ++section)
+                std::filesystem::last_write_time(folder.path() / ("shortcuts/Section " + std::to_string(section)),
+                                                 future);
+        }
         skin.styles.resize(1);
         state.StartupDone = 1;
         library = std::make_unique<launcher::ShortcutLibrary>(launcher::AppPaths(folder.str()), skin, state);

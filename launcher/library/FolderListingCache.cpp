@@ -1,26 +1,25 @@
 #include "launcher/library/FolderListingCache.h"
 
-#include <chrono>
-
 namespace launcher {
-namespace {
 
-// Far longer than any file system's time resolution.
-constexpr auto kSettledAfter = std::chrono::seconds(2);
-
-} // namespace
+FolderListingCache::FolderListingCache(platform::WallClock clock)
+    : m_clock(clock)
+{
+}
 
 const std::vector<std::string>& FolderListingCache::list(const std::string& folder, platform::EntryKind kind)
 {
     Listing& listing = m_listings[{folder, kind}];
-    std::error_code error;
-    const std::filesystem::file_time_type modified = std::filesystem::last_write_time(folder, error);
-    if (!error && listing.kept && listing.modified == modified)
+    const std::optional<platform::FileStamp> stamp = platform::FileStamp::of(folder);
+    if (stamp && listing.kept && listing.stamp == *stamp)
         return listing.names;
 
+    // The stamp and the time are taken before listing, so that a change made
+    // while listing gives the next look another stamp.
+    const timespec listStart = m_clock();
     listing.names = platform::listEntries(folder, kind);
-    listing.modified = modified;
-    listing.kept = !error && std::filesystem::file_time_type::clock::now() - modified > kSettledAfter;
+    listing.stamp = stamp.value_or(platform::FileStamp{});
+    listing.kept = stamp && stamp->settledBy(listStart);
     return listing.names;
 }
 

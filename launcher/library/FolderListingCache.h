@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/files/DirectoryListing.h"
+#include "platform/files/FileStamp.h"
 
-#include <filesystem>
 #include <map>
 #include <string>
 #include <utility>
@@ -10,14 +10,17 @@
 
 namespace launcher {
 
-// Folder listings kept while a folder's modification time stays the same,
-// so that a section switch over an unchanged library costs one status call
-// per folder instead of a listing. Creating, removing or renaming an entry
-// changes the folder's time. A time can be too coarse to tell two changes
-// apart, so a listing is only kept once its folder's time lies well in the
-// past: a later change then always gives a different time.
+// Folder listings kept while a folder's stamp stays the same, so that a
+// section switch over an unchanged library costs one status call per folder
+// instead of a listing. Creating, removing or renaming an entry changes the
+// folder's times. A time can be too coarse to tell two changes apart, so a
+// listing is only kept once its folder's stamp had settled when the listing
+// began: a later change then always gives a different stamp.
 class FolderListingCache {
 public:
+    // `clock` gives the wall-clock time; tests pass a later one.
+    explicit FolderListingCache(platform::WallClock clock = platform::wallClockNow);
+
     // platform::listEntries, reused while the folder is unchanged.
     const std::vector<std::string>& list(const std::string& folder, platform::EntryKind kind);
 
@@ -26,11 +29,12 @@ public:
 
 private:
     struct Listing {
-        std::filesystem::file_time_type modified;
+        platform::FileStamp stamp;
         bool kept = false;
         std::vector<std::string> names;
     };
 
+    platform::WallClock m_clock;
     std::map<std::pair<std::string, platform::EntryKind>, Listing> m_listings;
 };
 

@@ -30,7 +30,7 @@ LaunchButtonSet PopulateLaunchButtons(const ShortcutLibrary& library)
 
         view.visible = true;
         view.fileName = names[static_cast<size_t>(i)];
-        ShortcutLabel label = ShortcutLabelOf(set.sectionFolder, view.fileName);
+        ShortcutLabel label = ShortcutLabelOf(set.sectionFolder, view.fileName, library.desktopEntries());
         view.caption = std::move(label.caption);
         view.toolTip = std::move(label.toolTip);
         view.leftPx = slot.left;

@@ -13,10 +13,10 @@ std::string ShortcutIconKey(int sectionNumber, int index)
     return key;
 }
 
-const platform::FileIcons& ShortcutIconTable::ExtractFileIcons(const std::string& path,
-                                                               platform::IconService& icons)
+const platform::FileIcons& ShortcutIconTable::ExtractFileIcons(const std::string& path, platform::IconService& icons,
+                                                               platform::DesktopEntryCache& entries)
 {
-    const std::string name = icons.iconNameFor(path);
+    const std::string name = icons.iconNameFor(path, entries);
     auto found = m_byName.find(name);
     if (found == m_byName.end())
         found = m_byName.emplace(name, icons.iconsNamed(name)).first;
@@ -32,7 +32,7 @@ void ShortcutIconTable::BuildShortcutIcons(ShortcutLibrary& library, platform::I
         const std::string folder = library.sectionFolderPath(section) + "/";
         for (size_t index = 0; index < names.size(); ++index)
             m_byKey[ShortcutIconKey(section + 1, static_cast<int>(index))] =
-                ExtractFileIcons(folder + names[index], icons);
+                ExtractFileIcons(folder + names[index], icons, library.desktopEntries());
     }
 }
 

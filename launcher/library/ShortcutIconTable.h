@@ -26,8 +26,10 @@ public:
     // each slot's names in `library`, which the change test compares with.
     void BuildShortcutIcons(ShortcutLibrary& library, platform::IconService& icons);
 
-    // ExtractFileIcons: the icons `path` shows, drawn once per icon name.
-    const platform::FileIcons& ExtractFileIcons(const std::string& path, platform::IconService& icons);
+    // ExtractFileIcons: the icons `path` shows, drawn once per icon name;
+    // a desktop entry is taken from the listing's `entries`.
+    const platform::FileIcons& ExtractFileIcons(const std::string& path, platform::IconService& icons,
+                                                platform::DesktopEntryCache& entries);
 
     // Null images when the key is not held.
     QImage large(const std::string& key) const;

@@ -2,19 +2,19 @@
 
 #include "launcher/config/NameOrder.h"
 #include "launcher/library/ShortcutNames.h"
-#include "platform/shortcuts/DesktopEntry.h"
 
 #include <algorithm>
 
 namespace launcher {
 
-ShortcutLabel ShortcutLabelOf(const std::string& folder, const std::string& fileName)
+ShortcutLabel ShortcutLabelOf(const std::string& folder, const std::string& fileName,
+                              platform::DesktopEntryCache& entries)
 {
     ShortcutLabel label{ShortcutCaption(fileName), {}};
     bool noDisplay = false;
     if (shortcutKindOf(fileName) == ShortcutKind::DesktopEntry) {
-        std::string readError;
-        const auto entry = platform::DesktopEntry::read(folder + "/" + fileName, readError);
+        // Whoever draws the icons reports a file that cannot be read.
+        const auto& entry = entries.read(folder + "/" + fileName).entry;
         if (entry) {
             const std::string name = CutAtControlCharacter(entry->name());
             if (!name.empty())
@@ -26,12 +26,13 @@ ShortcutLabel ShortcutLabelOf(const std::string& folder, const std::string& file
     return label;
 }
 
-void SortByShownCaption(const std::string& folder, std::vector<std::string>& fileNames)
+void SortByShownCaption(const std::string& folder, std::vector<std::string>& fileNames,
+                        platform::DesktopEntryCache& entries)
 {
     std::vector<std::pair<std::string, std::string>> byCaption;
     byCaption.reserve(fileNames.size());
     for (std::string& name : fileNames) {
-        std::string caption = ShortcutLabelOf(folder, name).caption;
+        std::string caption = ShortcutLabelOf(folder, name, entries).caption;
         byCaption.emplace_back(std::move(caption), std::move(name));
     }
     std::stable_sort(byCaption.begin(), byCaption.end(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/shortcuts/DesktopEntryCache.h"
+
 #include <string>
 #include <vector>
 
@@ -15,11 +17,13 @@ struct ShortcutLabel {
 // user's language (cut at its first control character); every other file,
 // and an entry without a usable Name, shows the file name without its
 // shortcut extension. An entry meant to be left out of menus (NoDisplay) is
-// shown, and its tool tip says so.
-ShortcutLabel ShortcutLabelOf(const std::string& folder, const std::string& fileName);
+// shown, and its tool tip says so. Desktop entries come from `entries`.
+ShortcutLabel ShortcutLabelOf(const std::string& folder, const std::string& fileName,
+                              platform::DesktopEntryCache& entries);
 
 // Orders shortcut file names by the captions their buttons show, in name
 // order; files whose captions compare equal keep their order.
-void SortByShownCaption(const std::string& folder, std::vector<std::string>& fileNames);
+void SortByShownCaption(const std::string& folder, std::vector<std::string>& fileNames,
+                        platform::DesktopEntryCache& entries);
 
 } // namespace launcher

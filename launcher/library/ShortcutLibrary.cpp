@@ -11,10 +11,13 @@
 
 namespace launcher {
 
-ShortcutLibrary::ShortcutLibrary(AppPaths paths, const SkinDefinition& skin, LauncherState& state)
+ShortcutLibrary::ShortcutLibrary(AppPaths paths, const SkinDefinition& skin, LauncherState& state,
+                                 platform::WallClock clock)
     : m_paths(std::move(paths))
     , m_skin(skin)
     , m_state(state)
+    , m_listings(clock)
+    , m_desktopEntries(clock)
 {
     for (SectionButtonText& button : m_sectionButtons)
         button.toolTip = kSectionDefaultToolTip;
@@ -86,7 +89,9 @@ std::vector<std::string> ShortcutLibrary::CollectSectionShortcuts(int section) c
         names.insert(names.end(), std::make_move_iterator(byKind[kind].begin()),
                      std::make_move_iterator(byKind[kind].end()));
     SortByNameOrder(names);
-    SortByShownCaption(sectionFolderPath(section), names);
+    const std::string folder = sectionFolderPath(section);
+    m_desktopEntries.beginListing(folder);
+    SortByShownCaption(folder, names, m_desktopEntries);
     return names;
 }
 

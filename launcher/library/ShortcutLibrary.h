@@ -5,6 +5,7 @@
 #include "launcher/library/FolderListingCache.h"
 #include "launcher/skin/SkinDefinition.h"
 #include "launcher/skin/SkinLimits.h"
+#include "platform/shortcuts/DesktopEntryCache.h"
 
 #include <array>
 #include <string>
@@ -33,7 +34,9 @@ public:
     // Section slots 0..12; slot 12 is never a section but is read like one.
     static constexpr int kSlotCount = kMaxSections + 1;
 
-    ShortcutLibrary(AppPaths paths, const SkinDefinition& skin, LauncherState& state);
+    // `clock` decides when files count as settled (see FolderListingCache).
+    ShortcutLibrary(AppPaths paths, const SkinDefinition& skin, LauncherState& state,
+                    platform::WallClock clock = platform::wallClockNow);
 
     // Lists the section folders (at most 12, the first the file system
     // lists), sorts them by name and records them. Sets every section
@@ -91,6 +94,9 @@ public:
     const SkinDefinition& skin() const { return m_skin; }
     LauncherState& state() const { return m_state; }
     const FolderListingCache& listings() const { return m_listings; }
+    // The desktop entries of the last listing of each folder, shared by its
+    // order, captions and icons; each CollectSectionShortcuts starts a listing.
+    platform::DesktopEntryCache& desktopEntries() const { return m_desktopEntries; }
 
 private:
     std::vector<std::string> listSectionFolders() const;
@@ -112,6 +118,7 @@ private:
     std::array<RecordedSection, kSlotCount> m_recorded;
     std::array<SectionButtonText, kMaxSections> m_sectionButtons;
     mutable FolderListingCache m_listings;
+    mutable platform::DesktopEntryCache m_desktopEntries;
 };
 
 } // namespace launcher

@@ -34,4 +34,8 @@ struct FileStamp {
 // The wall-clock time now, as file time stamps count it.
 timespec wallClockNow();
 
+// A source of wall-clock time: wallClockNow, or a later one in tests that
+// need files to count as settled without waiting.
+using WallClock = timespec (*)();
+
 } // namespace platform

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-std::string FakeIconService::iconNameFor(const std::string& path)
+std::string FakeIconService::iconNameFor(const std::string& path, DesktopEntryCache&)
 {
     ++m_nameLookups;
     const size_t slash = path.find_last_of('/');

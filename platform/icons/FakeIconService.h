@@ -12,7 +12,7 @@ namespace platform {
 // colour, and every request is counted.
 class FakeIconService final : public IconService {
 public:
-    std::string iconNameFor(const std::string& path) override;
+    std::string iconNameFor(const std::string& path, DesktopEntryCache& entries) override;
     FileIcons iconsNamed(const std::string& iconName) override;
 
     int nameLookups() const { return m_nameLookups; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/shortcuts/DesktopEntryCache.h"
+
 #include <QImage>
 
 #include <string>
@@ -25,8 +27,9 @@ public:
     virtual ~IconService() = default;
 
     // The name of the icon `path` shows: a theme icon name or an absolute
-    // image path; "" stands for the built-in icon.
-    virtual std::string iconNameFor(const std::string& path) = 0;
+    // image path; "" stands for the built-in icon. A desktop entry is taken
+    // from `entries`, which the rest of its folder's listing shares.
+    virtual std::string iconNameFor(const std::string& path, DesktopEntryCache& entries) = 0;
 
     // The icon `iconName` at both sizes; a name the theme does not know gives
     // the built-in icon, so the result is never null.

@@ -58,7 +58,7 @@ std::optional<std::string> linkIconFile(const std::string& linkPath, const std::
 
 } // namespace
 
-std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std::string&))
+std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std::string&), DesktopEntryCache& entries)
 {
     const std::string lower = toLowerAscii(path);
     if (endsWith(lower, ".url"))
@@ -66,9 +66,9 @@ std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std:
     if (endsWith(lower, ".pif"))
         return kProgramIconName;
     if (endsWith(lower, ".desktop")) {
-        std::string readError;
-        const std::optional<DesktopEntry> entry = DesktopEntry::read(path, readError);
-        reportSkippedFile(readError);
+        const DesktopEntryRead& read = entries.read(path);
+        reportSkippedFile(read.error);
+        const std::optional<DesktopEntry>& entry = read.entry;
         if (!entry)
             return {};
         if (entry->isLink() && entry->icon().empty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/shortcuts/DesktopEntryCache.h"
+
 #include <string>
 
 namespace platform {
@@ -14,7 +16,8 @@ inline constexpr const char* kFolderIconName = "folder";
 
 // The icon name for `path` by the rules above; for any other file, the icon
 // of its content type. `hasIcon` tells whether the theme knows a name, so
-// that a specific content-type icon can fall back to its generic one.
-std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std::string&));
+// that a specific content-type icon can fall back to its generic one. A
+// desktop entry comes from `entries`; one that cannot be read is reported.
+std::string shortcutIconName(const std::string& path, bool (*hasIcon)(const std::string&), DesktopEntryCache& entries);
 
 } // namespace platform

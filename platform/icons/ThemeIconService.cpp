@@ -117,9 +117,9 @@ QImage drawFallbackIcon(int sizePx)
     return image;
 }
 
-std::string ThemeIconService::iconNameFor(const std::string& path)
+std::string ThemeIconService::iconNameFor(const std::string& path, DesktopEntryCache& entries)
 {
-    return shortcutIconName(path, themeHasIcon);
+    return shortcutIconName(path, themeHasIcon, entries);
 }
 
 FileIcons ThemeIconService::iconsNamed(const std::string& iconName)

@@ -14,7 +14,7 @@ public:
     // becomes the application's theme.
     ThemeIconService();
 
-    std::string iconNameFor(const std::string& path) override;
+    std::string iconNameFor(const std::string& path, DesktopEntryCache& entries) override;
     FileIcons iconsNamed(const std::string& iconName) override;
 };
 

@@ -1,11 +1,23 @@
 #include "launcher/library/ShortcutIconTable.h"
 
 #include "LibraryFixture.h"
+#include "launcher/library/LaunchButtons.h"
 #include "platform/icons/FakeIconService.h"
+#include "platform/icons/ShortcutIconName.h"
 
 namespace {
 
 class ShortcutIconTableTest : public librarytest::LibraryFixture {};
+
+// Icon names by the real rules, without a theme to draw them.
+class NamesOnlyIcons final : public platform::IconService {
+public:
+    std::string iconNameFor(const std::string& path, platform::DesktopEntryCache& entries) override
+    {
+        return platform::shortcutIconName(path, [](const std::string&) { return false; }, entries);
+    }
+    platform::FileIcons iconsNamed(const std::string&) override { return {}; }
+};
 
 TEST(ShortcutIconKey, PadsToTwoDigits)
 {
@@ -85,6 +97,37 @@ TEST_F(ShortcutIconTableTest, AnAnagramRenameRebuildsIconsInTheNewOrder)
     EXPECT_EQ(library->CollectSectionShortcuts(0), (std::vector<std::string>{"b.lnk", "ba.url"}));
     EXPECT_EQ(table.large("S01_00").pixel(5, 5), platform::FakeIconService::colourOf("lnk"));
     EXPECT_EQ(table.large("S01_01").pixel(5, 5), platform::FakeIconService::colourOf("url"));
+}
+
+// A reload orders a section, builds its icons and fills its buttons: each
+// desktop entry is opened once for the icon build and once for the buttons,
+// and one that cannot be read is named once.
+TEST_F(ShortcutIconTableTest, AReloadReadsEachDesktopEntryOncePerListing)
+{
+    addFolder("A");
+    addFile("A/zeta.desktop", "[Desktop Entry]\nType=Application\nName=Alpha\nExec=true\nIcon=alpha-icon\n");
+    addFile("A/alpha.desktop", "[Desktop Entry]\nType=Application\nName=Zeta\nExec=true\n");
+    addFile("A/broken.desktop", "not an entry\n");
+    library->ScanSectionFolders();
+    NamesOnlyIcons icons;
+    launcher::ShortcutIconTable table;
+
+    testing::internal::CaptureStderr();
+    table.BuildShortcutIcons(*library, icons);
+    const launcher::LaunchButtonSet buttons = launcher::PopulateLaunchButtons(*library);
+    const std::string messages = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(library->desktopEntries().fileReads(), 6);
+    const std::string broken = folder.str() + "shortcuts/A/broken.desktop";
+    const size_t first = messages.find(broken);
+    EXPECT_NE(first, std::string::npos) << messages;
+    EXPECT_EQ(messages.find(broken, first + 1), std::string::npos) << messages;
+
+    ASSERT_EQ(buttons.VisibleButtonCount, 3);
+    EXPECT_EQ(buttons.buttons[0].caption, "Alpha");
+    EXPECT_EQ(buttons.buttons[1].caption, "broken");
+    EXPECT_EQ(buttons.buttons[2].caption, "Zeta");
+    EXPECT_EQ(library->desktopEntries().fileReads(), 6);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "LibraryFixture.h"
 #include "launcher/library/ShortcutNames.h"
+#include "support/LaterClock.h"
 
 #include <algorithm>
-#include <chrono>
 #include <set>
 
 namespace {
@@ -231,7 +231,16 @@ TEST_F(ShortcutLibraryTest, SectionFolderFollowsTheCurrentSection)
 
 namespace {
 
-class SettledLibraryTest : public librarytest::LibraryFixture {};
+// A library whose files all count as settled.
+class SettledLibraryTest : public librarytest::LibraryFixture {
+protected:
+    void SetUp() override
+    {
+        LibraryFixture::SetUp();
+        library = std::make_unique<launcher::ShortcutLibrary>(launcher::AppPaths(folder.str()), skin, state,
+                                                              testsupport::anHourLater);
+    }
+};
 
 // Listings of folders nobody touched for a while are reused; a change must
 // still be seen on the next test.
@@ -240,9 +249,6 @@ TEST_F(SettledLibraryTest, ChangesAreSeenThroughKeptListings)
     addFolder("A");
     addFolder("B");
     addFile("A/x.lnk");
-    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const char* name : {"", "A", "B"})
-        std::filesystem::last_write_time(folder.path() / "shortcuts" / name, past);
     library->ScanSectionFolders();
     recordContents();
     EXPECT_FALSE(library->RefreshShortcutsIfChanged());

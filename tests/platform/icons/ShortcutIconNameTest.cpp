@@ -60,14 +60,16 @@ TEST_F(ShortcutIconNameTest, ShortcutKindsShowTheirOwnIcons)
         {"LinksIconMissingHere", iconLink("o.lnk", text, "C:\\Windows\\tool.ico"), "text-plain"},
         {"OnlyAnIcon", iconLink("p.lnk", "", icon), icon},
     };
+    platform::DesktopEntryCache entries;
     for (const Case& c : cases)
-        EXPECT_EQ(platform::shortcutIconName(c.path, knowsEverything), c.icon) << c.name;
+        EXPECT_EQ(platform::shortcutIconName(c.path, knowsEverything, entries), c.icon) << c.name;
 }
 
 TEST_F(ShortcutIconNameTest, UnknownContentIconFallsBackToItsGenericIcon)
 {
     const std::string text = folder.write("docs/notes.txt", "plain words\n").string();
-    EXPECT_EQ(platform::shortcutIconName(link("a.lnk", text), knowsNothing), "text-x-generic");
+    platform::DesktopEntryCache entries;
+    EXPECT_EQ(platform::shortcutIconName(link("a.lnk", text), knowsNothing, entries), "text-x-generic");
 }
 
 } // namespace
