@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <condition_variable>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
@@ -40,10 +41,27 @@ struct Waiter {
     bool abandoned = false;
 };
 
+// This code is linked into the control libraries too, which their host may
+// unload as soon as a call into them returns. A waiting thread still runs
+// this code after it has handed the lock over (and an abandoned one much
+// later), so the library holding it stays loaded from the first wait on.
+void keepThisCodeLoaded()
+{
+    static std::once_flag pinned;
+    std::call_once(pinned, [] {
+        Dl_info info{};
+        if (::dladdr(reinterpret_cast<void*>(&keepThisCodeLoaded), &info) == 0 || !info.dli_fname)
+            return;
+        // Only marks the module already loaded; the handle is never closed.
+        ::dlopen(info.dli_fname, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+    });
+}
+
 bool waitForLock(int fd, int operation, std::chrono::milliseconds patience)
 {
+    keepThisCodeLoaded();
     auto waiter = std::make_shared<Waiter>();
-    std::thread([waiter, fd, operation] {
+    std::thread thread([waiter, fd, operation] {
         int result;
         do
             result = ::flock(fd, operation);
@@ -54,11 +72,16 @@ bool waitForLock(int fd, int operation, std::chrono::milliseconds patience)
         if (waiter->abandoned)
             ::close(fd);
         waiter->done.notify_all();
-    }).detach();
+    });
     std::unique_lock<std::mutex> guard(waiter->mutex);
-    if (waiter->done.wait_for(guard, patience, [&] { return waiter->finished; }))
+    if (waiter->done.wait_for(guard, patience, [&] { return waiter->finished; })) {
+        guard.unlock();
+        // No thread of a finished wait is left behind.
+        thread.join();
         return waiter->locked;
+    }
     waiter->abandoned = true;
+    thread.detach();
     return false;
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <dlfcn.h>
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -61,6 +63,43 @@ TEST(FileLock, AWaiterThatGaveUpDoesNotKeepTheLock)
     // let go of it at once.
     FileLock later(file, FileLock::Mode::Exclusive, 5s);
     EXPECT_TRUE(later.held());
+}
+
+size_t threadCount()
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+                                             std::filesystem::directory_iterator()));
+}
+
+// A library that waited for a lock may be unloaded as soon as its call
+// returns; the thread it waited with must not run its code afterwards. Run
+// in a child process, as a failure is a crash.
+TEST(FileLock, AnAbandonedWaitOutlivesTheLibraryThatStarted)
+{
+    testsupport::TempFolder folder;
+    const std::string file = (folder.path() / "s.ini").string();
+    // Earlier tests leave abandoned waits running: fork() would copy them.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const size_t threadsBefore = threadCount();
+            auto holder = std::make_unique<FileLock>(file, FileLock::Mode::Exclusive);
+            void* probe = dlopen(FILE_LOCK_PROBE, RTLD_NOW | RTLD_LOCAL);
+            if (!probe)
+                std::exit(2);
+            auto* probeFileLock = reinterpret_cast<bool (*)(const char*, int)>(dlsym(probe, "probeFileLock"));
+            if (!probeFileLock || probeFileLock(file.c_str(), 20))
+                std::exit(3);
+            dlclose(probe);
+            // The abandoned wait now gets the lock, in the library's code, and drops it.
+            holder.reset();
+            if (!FileLock(file, FileLock::Mode::Exclusive, 5s).held())
+                std::exit(4);
+            for (int i = 0; i < 500 && threadCount() != threadsBefore; ++i)
+                std::this_thread::sleep_for(10ms);
+            std::exit(threadCount() == threadsBefore ? 0 : 5);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 } // namespace
