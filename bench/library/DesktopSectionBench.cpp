@@ -1,7 +1,7 @@
 // A section of 200 desktop entries listed as a reload lists it (order,
 // icons, buttons) and as a section switch does (order, buttons). Each
-// benchmark runs a fixed number of listings, so that desktop-opens.sh can
-// count the files opened per listing.
+// benchmark runs a fixed number of times, so that desktop-opens.sh can
+// count the files opened per run.
 #include "launcher/library/LaunchButtons.h"
 #include "launcher/library/ShortcutIconTable.h"
 #include "launcher/library/ShortcutLibrary.h"
@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int kEntries = 200;
-constexpr int kListings = 20;
+constexpr int kRuns = 20;
 
 // One section folder of desktop entries, in an order their names do not
 // give, so that the captions decide it.
@@ -63,7 +63,7 @@ void BM_ReloadDesktopSection(benchmark::State& benchState)
         benchmark::DoNotOptimize(launcher::PopulateLaunchButtons(*section.library));
     }
 }
-BENCHMARK(BM_ReloadDesktopSection)->ArgName("settled")->Arg(1)->Arg(0)->Iterations(kListings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReloadDesktopSection)->ArgName("settled")->Arg(1)->Arg(0)->Iterations(kRuns)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchToDesktopSection(benchmark::State& benchState)
 {
@@ -71,6 +71,6 @@ void BM_SwitchToDesktopSection(benchmark::State& benchState)
     for (auto _ : benchState)
         benchmark::DoNotOptimize(launcher::PopulateLaunchButtons(*section.library));
 }
-BENCHMARK(BM_SwitchToDesktopSection)->ArgName("settled")->Arg(1)->Arg(0)->Iterations(kListings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchToDesktopSection)->ArgName("settled")->Arg(1)->Arg(0)->Iterations(kRuns)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -26,11 +26,11 @@ void DesktopEntryCache::beginListing(const std::string& folder)
 const DesktopEntryRead& DesktopEntryCache::read(const std::string& path)
 {
     Folder& folder = m_folders[folderOf(path)];
+    const auto current = folder.current.find(path);
+    if (current != folder.current.end())
+        return current->second.read;
     const std::optional<FileStamp> stamp = FileStamp::of(path);
     if (stamp) {
-        const auto current = folder.current.find(path);
-        if (current != folder.current.end() && current->second.stamp == *stamp)
-            return current->second.read;
         const auto previous = folder.previous.find(path);
         if (previous != folder.previous.end() && previous->second.settled && previous->second.stamp == *stamp)
             return folder.current.insert_or_assign(path, std::move(previous->second)).first->second.read;

@@ -18,11 +18,11 @@ struct DesktopEntryRead {
 // Desktop entries of shortcut folders, read once per listing of their folder
 // and handed to everyone who needs them (the order of the list, the button
 // captions, the icons), so that a listing opens each file once and all of
-// them see the same contents. A read is used again while its file's stamp is
-// unchanged: within the folder's current listing always, in a later listing
-// only when the stamp had settled before the read began (a file changed
-// within its time stamp's tick could otherwise keep its stamp). Reads of
-// files the last listing did not come to are forgotten.
+// them see the same contents. A later listing uses a read again while its
+// file's stamp is unchanged, and only when the stamp had settled before the
+// read began (a file changed within its time stamp's tick could otherwise
+// keep its stamp). Reads of files the last listing did not come to are
+// forgotten.
 class DesktopEntryCache {
 public:
     // `clock` gives the wall-clock time; tests pass a later one.

@@ -52,20 +52,6 @@ TEST(DesktopEntryCache, ReadsAFileOncePerListingAndKeepsOnlySettledReads)
     }
 }
 
-// A file rewritten in the middle of a listing gives another stamp: the
-// listing goes on with the new contents.
-TEST(DesktopEntryCache, ChangeWithinAListingIsReadAgain)
-{
-    testsupport::TempFolder folder;
-    const std::string path = folder.write("a.desktop", kEntry).string();
-    platform::DesktopEntryCache cache;
-    cache.beginListing(folder.path().string());
-    EXPECT_EQ(nameOf(cache.read(path)), "First");
-    folder.write("a.desktop", kLongerEntry);
-    EXPECT_EQ(nameOf(cache.read(path)), "Second one");
-    EXPECT_EQ(cache.fileReads(), 2);
-}
-
 TEST(DesktopEntryCache, UnreadableFilesKeepTheirMessage)
 {
     testsupport::TempFolder folder;
