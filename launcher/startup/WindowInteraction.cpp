@@ -43,6 +43,7 @@ WindowInteraction::WindowInteraction(Launcher& launcher)
     : QObject(&launcher.form())
     , m_launcher(launcher)
     , m_drag(controls::kTwipsPerPixelX)
+    , m_systemMove(QApplication::startDragDistance())
 {
     setObjectName(kObjectName);
     const SkinnedControls& controls = launcher.form().controls();
@@ -224,7 +225,7 @@ void WindowInteraction::connectDragSurface(controls::SkinPanel& panel)
     // keeps where it is on the screen.
     panel.installEventFilter(this);
     connect(&panel, &SkinPanel::mouseDown, this, [this](int button, int, double, double) { dragPress(button); });
-    connect(&panel, &SkinPanel::mouseMove, this, [this](int, int shift, double, double) { dragMove(shift); });
+    connect(&panel, &SkinPanel::mouseMove, this, [this](int buttons, int shift, double, double) { dragMove(buttons, shift); });
     connect(&panel, &SkinPanel::mouseUp, this, [this](int button, int, double, double) { dragRelease(button); });
 }
 
@@ -306,24 +307,40 @@ QPointF WindowInteraction::pointerOnScreenTwips() const
 
 void WindowInteraction::dragPress(int button)
 {
-    platform::WindowMover& mover = m_launcher.services().mover;
     m_positionQuestion.stop();
     // Where the window system moves windows itself, the program's own moves
-    // are refused or unseen: the drag is handed over. Should the window
-    // system decline, the program's own drag is the best there is.
-    const bool handedOver = button == controls::MouseButtonCode::kLeft &&
-                            mover.moving() != platform::WindowMoving::ByProgram &&
-                            mover.startSystemMove(m_launcher.form());
-    if (!handedOver) {
-        const QPointF pointer = pointerOnScreenTwips();
-        m_drag.press(button, dragFrame(), static_cast<float>(pointer.x()), static_cast<float>(pointer.y()));
+    // are refused or unseen: the drag is handed over once the pointer moves
+    // (see SystemMoveStart), so that a click and a double click stay the
+    // window's own.
+    if (m_launcher.services().mover.moving() != platform::WindowMoving::ByProgram) {
+        m_systemMove.press(button, static_cast<float>(m_pointerOnScreen.x()), static_cast<float>(m_pointerOnScreen.y()));
+        if (m_systemMove.isPending())
+            return;
     }
+    const QPointF pointer = pointerOnScreenTwips();
+    m_drag.press(button, dragFrame(), static_cast<float>(pointer.x()), static_cast<float>(pointer.y()));
     m_launcher.state().windowDragging = m_drag.isMoving();
 }
 
-void WindowInteraction::dragMove(int shift)
+// Should the window system decline, the program's own drag from where the
+// button went down is the best there is.
+bool WindowInteraction::handOverDrag()
+{
+    if (m_launcher.services().mover.startSystemMove(m_launcher.form()))
+        return true;
+    const QPointF pressed = controls::twipsFromPixels(QPointF(m_systemMove.pressedX(), m_systemMove.pressedY()));
+    m_drag.press(controls::MouseButtonCode::kLeft, dragFrame(), static_cast<float>(pressed.x()),
+                 static_cast<float>(pressed.y()));
+    m_launcher.state().windowDragging = true;
+    return false;
+}
+
+void WindowInteraction::dragMove(int buttons, int shift)
 {
     m_Timer2.stop();
+    if (m_systemMove.move(buttons, static_cast<float>(m_pointerOnScreen.x()), static_cast<float>(m_pointerOnScreen.y())) &&
+        handOverDrag())
+        return;
     const QPointF pointer = pointerOnScreenTwips();
     if (const std::optional<DragPosition> position =
             m_drag.move(shift, dragFrame(), static_cast<float>(pointer.x()), static_cast<float>(pointer.y()))) {
@@ -340,6 +357,7 @@ void WindowInteraction::dragMove(int shift)
 
 void WindowInteraction::dragRelease(int button)
 {
+    m_systemMove.release();
     const bool showSplash = m_drag.release(button);
     m_launcher.state().windowDragging = false;
     // Stored on every release, so that each skin reopens where it was left,

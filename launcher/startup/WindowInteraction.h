@@ -3,6 +3,7 @@
 #include "launcher/skin/SkinDefinition.h"
 #include "launcher/window/ButtonStates.h"
 #include "launcher/window/PositionMemory.h"
+#include "launcher/window/SystemMoveStart.h"
 #include "launcher/window/WindowDrag.h"
 #include "launcher/window/WindowStep.h"
 
@@ -64,7 +65,8 @@ private:
     void actionButtonEvent(ActionButton which, PointerEvent event);
 
     void dragPress(int button);
-    void dragMove(int shift);
+    void dragMove(int buttons, int shift);
+    bool handOverDrag();
     void dragRelease(int button);
     DragFrame dragFrame() const;
     QPointF pointerOnScreenTwips() const;
@@ -90,6 +92,7 @@ private:
 
     Launcher& m_launcher;
     WindowDrag m_drag;
+    SystemMoveStart m_systemMove;
     // Where the pointer is on the screen, from the latest event on a drag
     // surface: the window system's word, not worked out from the window's
     // position.

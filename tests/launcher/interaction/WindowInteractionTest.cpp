@@ -501,6 +501,23 @@ TEST_F(WindowInteractionTest, DragIsHandedToTheWindowSystemThatMovesWindows)
     }
 }
 
+// A click, and the double click on the shade strip, stay the window's own
+// where the window system moves windows: it would keep the pointer and the
+// window would never see the second click.
+TEST_F(WindowInteractionTest, ClicksOnTheStripAreNotHandedToTheWindowSystem)
+{
+    mover.setMoving(platform::WindowMoving::ByWindowSystem);
+    start();
+    QuorvexForm& form = launcher->form();
+    form.setObjectName("form");
+    doubleClick(*controls().shading);
+    EXPECT_EQ(launcher->state().ShadedFlag, -1);
+    doubleClick(form.surface());
+    EXPECT_EQ(launcher->state().ShadedFlag, 0);
+    for (const std::string& call : mover.calls())
+        EXPECT_EQ(call.rfind("system move", 0), std::string::npos) << call;
+}
+
 // A window manager may still be moving the window when the button comes up:
 // the skin file gets each place the window is reported at, until the last.
 TEST_F(WindowInteractionTest, OwnDragStoresWhereTheWindowManagerReportsItUntilItArrives)
