@@ -41,22 +41,31 @@ x11_server_start() {
 }
 
 # x11_window_manager_start: openbox on $DISPLAY, ready once it has claimed
-# the root window.
+# the root window. A session without its window manager fails here: a test
+# that went on would fail later on whatever needed it (a close by wmctrl,
+# say) with no hint of why.
 x11_window_manager_start() {
-  local i
+  local i pid
   openbox --sm-disable >/dev/null 2>&1 &
-  x11_session_pids+=($!)
-  for i in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WMCHECK 2>/dev/null | grep -q 'window id' && break
+  pid=$!
+  x11_session_pids+=($pid)
+  for i in $(seq 1 600); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "x11-session: openbox ended before it took the display" >&2
+      return 1
+    fi
     sleep 0.05
   done
+  echo "x11-session: openbox did not take the display within 30 s" >&2
+  return 1
 }
 
 x11_session_start() {
   local size=${1:-1024x768}
   # -displayfd lets the server pick a free display number and tell us which.
   x11_server_start "$(mktemp)" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp || return 1
-  x11_window_manager_start
+  x11_window_manager_start || { x11_session_stop; return 1; }
   export QT_QPA_PLATFORM=xcb
   trap x11_session_stop EXIT
 }
@@ -69,7 +78,7 @@ x11_session_start_resizable() {
   local size=${1:-1024x768}
   x11_session_start 1600x1200 || return 1
   x11_server_start "$(mktemp)" Xephyr -displayfd 3 -screen "$size" -resizeable -nolisten tcp -noreset || return 1
-  x11_window_manager_start
+  x11_window_manager_start || return 1
 }
 
 # x11_screenshot FILE: the whole screen as PNG.

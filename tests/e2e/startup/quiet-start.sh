@@ -14,6 +14,7 @@ splash_before_window() {
   QUORVEX_PAUSE_SCALE=1 QUORVEX_CLASSES_ROOT=$app/classes-root.ini \
     "$app/quorvex" "$@" >"$app/stdout.log" 2>"$app/stderr.log" &
   launcher=$!
+  e2e_launcher_folder=$app # a launcher that does not close shows its stderr
   local seen=none deadline=$((SECONDS + 30))
   while [ $SECONDS -lt $deadline ] && ! visible Quorvex; do
     visible "Quorvex Splash" && seen=splash
