@@ -64,7 +64,10 @@ x11_window_manager_start() {
 x11_session_start() {
   local size=${1:-1024x768}
   # -displayfd lets the server pick a free display number and tell us which.
-  x11_server_start "$(mktemp)" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp || return 1
+  # -noreset: a server resets when its last client leaves, and refuses the
+  # clients that come meanwhile; the first readiness probe would be that
+  # client, and openbox, starting beside it, the one refused.
+  x11_server_start "$(mktemp)" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset || return 1
   x11_window_manager_start || { x11_session_stop; return 1; }
   export QT_QPA_PLATFORM=xcb
   trap x11_session_stop EXIT
