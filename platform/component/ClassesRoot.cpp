@@ -10,15 +10,17 @@ namespace quorvex::platform::component {
 
 namespace {
 
+// An empty view may hold no pointer at all, which strncasecmp must not get.
 bool sameName(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+    return a.size() == b.size() && (a.empty() || strncasecmp(a.data(), b.data(), a.size()) == 0);
 }
 
 // True when `key` is `ancestor` or lies below it.
 bool isWithin(std::string_view key, std::string_view ancestor)
 {
-    if (key.size() < ancestor.size() || strncasecmp(key.data(), ancestor.data(), ancestor.size()) != 0)
+    if (key.size() < ancestor.size()
+        || (!ancestor.empty() && strncasecmp(key.data(), ancestor.data(), ancestor.size()) != 0))
         return false;
     return key.size() == ancestor.size() || key[ancestor.size()] == '\\';
 }
