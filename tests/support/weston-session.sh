@@ -99,7 +99,9 @@ weston_session_start() {
   command -v weston >/dev/null || weston_skip "weston is not installed"
   command -v Xwayland >/dev/null || weston_skip "Xwayland is not installed"
   trap weston_session_stop EXIT
-  x11_server_start "$(mktemp)" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp ||
+  # -noreset, as for the X11 session: Weston starting beside the readiness
+  # probe must not meet a server that is resetting.
+  x11_server_start "$(mktemp)" Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset ||
     weston_skip "Xvfb did not start"
   weston_session_dir=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-weston-XXXXXX")
   # Wayland sockets live in XDG_RUNTIME_DIR, which must be private.
