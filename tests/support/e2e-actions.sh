@@ -30,9 +30,17 @@ drag_file() {
 }
 
 # e2e_message_box LAUNCHER_WINDOW: prints the id of a visible "Quorvex"
-# window other than the launcher's own (a message box), or nothing.
+# window other than the launcher's own (a message box), waiting up to 10 s
+# for one, or prints nothing. A search gives up on the first window that
+# vanishes while it looks (a drag icon, the last box closing), so it is
+# asked again rather than taken at its word.
 e2e_message_box() {
-  xdotool search --onlyvisible --name '^Quorvex$' | grep -v "^$1\$" | head -n1 || true
+  local i box
+  for i in $(seq 1 50); do
+    box=$(xdotool search --onlyvisible --name '^Quorvex$' 2>/dev/null | grep -v "^$1\$" | head -n1 || true)
+    [ -n "$box" ] && { echo "$box"; return 0; }
+    sleep 0.2
+  done
 }
 
 # e2e_dismiss BOX: presses Return in the message box BOX.
