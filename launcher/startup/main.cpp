@@ -11,6 +11,7 @@
 #include "platform/desktop/QtWindowMover.h"
 #include "platform/desktop/Screen.h"
 #include "platform/desktop/WindowStacking.h"
+#include "platform/desktop/WindowSystem.h"
 #include "platform/display/DisplayProbe.h"
 #include "platform/display/PlatformChoice.h"
 #include "platform/files/FolderMaker.h"
@@ -23,7 +24,6 @@
 #include "platform/windowregion/WindowTranslucency.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -128,7 +128,7 @@ int main(int argc, char** argv)
                                 : launcher::SingleLauncher::Start::Immediately,
                       &handedOver))
         return handedOver;
-    if (QGuiApplication::platformName().startsWith("wayland"))
+    if (platform::currentWindowSystem() == platform::WindowSystem::Wayland)
         std::fprintf(stderr, "quorvex: %s\n", PlatformChoice::kWaylandLimits);
     // Only the launcher that owns the folder fills it, so two first starts
     // cannot copy over each other.
