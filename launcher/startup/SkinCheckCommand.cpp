@@ -5,19 +5,30 @@
 #include "platform/profile/FileProfileStore.h"
 
 #include <cstdio>
+#include <unordered_map>
 
 namespace launcher {
 
 SkinCheckReport CheckInstalledSkin(const std::string& skinFolder)
 {
     platform::FileProfileStore store;
+    // The partner of a picture is compared with the size its first decoding
+    // found, so no picture is decoded twice.
+    std::unordered_map<std::string, QSize> decodedSizes;
     return CheckSkinFolder(
-        store, skinFolder, [](const std::string& path) { return DecodePictureFile(path).error; },
-        [](const std::string& path, const std::string& doubleSizePath) {
+        store, skinFolder,
+        [&decodedSizes](const std::string& path) {
+            const DecodedPicture decoded = DecodePictureFile(path);
+            decodedSizes[path] = decoded.image.size();
+            return decoded.error;
+        },
+        [&decodedSizes](const std::string& path, const std::string& doubleSizePath) {
             const DecodedPicture doubleSize = DecodePictureFile(doubleSizePath);
             if (doubleSize.image.isNull())
                 return doubleSize.error;
-            return DoubleSizeMismatch(DecodePictureFile(path).image.size(), doubleSize.image.size());
+            const auto known = decodedSizes.find(path);
+            const QSize base = known != decodedSizes.end() ? known->second : DecodePictureFile(path).image.size();
+            return DoubleSizeMismatch(base, doubleSize.image.size());
         });
 }
 
