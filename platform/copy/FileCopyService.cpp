@@ -203,8 +203,10 @@ FileCopyService::Placement FileCopyService::place(const Item& item, const fs::pa
 {
     std::string problem = m_fileOps.rename(temporary, item.target, mayReplace);
     std::error_code ignored;
-    const fs::file_status appeared = fs::symlink_status(item.target, ignored);
-    if (!problem.empty() && !mayReplace && fs::exists(appeared)) {
+    // Looked at only when the rename was refused: a placed file needs no second status call.
+    const fs::file_status appeared =
+        problem.empty() || mayReplace ? fs::file_status() : fs::symlink_status(item.target, ignored);
+    if (fs::exists(appeared)) {
         // Another program put something there while the copy was made: that
         // is asked about like a file that was there before, never replaced unasked.
         const ReplaceAnswer answer = askAboutClash(item, appeared, outcome);
